@@ -1,0 +1,459 @@
+#include "CustomHImages.h"
+
+#include "Error.h"
+#include "Layout.h"
+#include "MessageBoxes.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace {
+
+QRegion toQRegion(const Region& region) {
+    QRegion pixels;
+    for (std::int64_t y = region.top(); y < region.bottom(); ++y) {
+        for (const Region::Span& span : region.rowSpans(y))
+            pixels += QRect(int(span.begin), int(y), int(span.end - span.begin), 1);
+    }
+    return pixels;
+}
+
+QImage readPicture(const QString& path, const QString& name) {
+    const QString extension = QFileInfo(name).suffix().toLower();
+    if (extension == QLatin1String("wmf") || extension == QLatin1String("emf"))
+        throw TerravaError(
+            QStringLiteral("Cannot show %1: metafile pictures (.%2) have no reader here")
+                .arg(path, extension));
+    if (extension != QLatin1String("bmp") && extension != QLatin1String("ico"))
+        throw TerravaError(
+            QStringLiteral("Unknown picture file extension (.%1)").arg(QFileInfo(name).suffix()));
+    QImageReader reader(path, extension.toLatin1());
+    reader.setDecideFormatFromContent(false);
+    QImage image = reader.read();
+    if (image.isNull())
+        throw TerravaError(QStringLiteral("Cannot read the picture %1: %2")
+                               .arg(QDir::toNativeSeparators(path), reader.errorString()));
+    return image;
+}
+
+} // namespace
+
+// --- the paint area ------------------------------------------------------------------------
+
+TPaintArea::TPaintArea(TCustomHyperImages* owner) : QWidget(owner), owner(owner) {
+    setMouseTracking(true); // hot tracking follows the pointer without a button held
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TPaintArea::setHint(const QString& hint) {
+    hintText = hint;
+    setToolTip(hintsShown ? hintText : QString());
+}
+
+void TPaintArea::setShowHint(bool show) {
+    hintsShown = show;
+    setToolTip(hintsShown ? hintText : QString());
+}
+
+bool TPaintArea::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && !hintsShown)
+        return true;
+    return QWidget::event(event);
+}
+
+void TPaintArea::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    owner->paintPicture(painter);
+}
+
+void TPaintArea::mousePressEvent(QMouseEvent* event) {
+    pressedInside = event->button() == Qt::LeftButton;
+    const QPoint p = event->position().toPoint();
+    emit owner->OnImageMouseDown(owner, event->button(), event->modifiers(), p.x(), p.y());
+}
+
+void TPaintArea::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    emit owner->OnImageMouseUp(owner, event->button(), event->modifiers(), p.x(), p.y());
+    if (event->button() == Qt::LeftButton && pressedInside && rect().contains(p))
+        emit owner->OnImageClick(owner);
+    pressedInside = false;
+}
+
+void TPaintArea::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    emit owner->OnImageMouseDown(owner, event->button(), event->modifiers(), p.x(), p.y());
+    if (event->button() == Qt::LeftButton)
+        emit owner->OnImageDblClick(owner);
+}
+
+void TPaintArea::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    owner->hotTrack(event->modifiers(), p.x(), p.y());
+}
+
+void TPaintArea::leaveEvent(QEvent*) { owner->pointerLeft(); }
+
+// --- the component -------------------------------------------------------------------------
+
+TCustomHyperImages::TCustomHyperImages(QWidget* parent) : QWidget(parent) {
+    resize(105, 105);
+    faceColor = palette().color(QPalette::Button);
+    paintArea = new TPaintArea(this);
+    paintArea->setGeometry(1, 1, 103, 103);
+    paintArea->show();
+    setMouseTracking(true);
+}
+
+TCustomHyperImages::~TCustomHyperImages() { DeleteRegions(); }
+
+bool TCustomHyperImages::HotspotAt(int X, int Y, QString& Name) const {
+    return hotspots.HotspotAt(X, Y, scale, Name);
+}
+
+void TCustomHyperImages::DeleteRegions() {
+    // Our regions are values: releasing them cannot fail, so the warning for a region that
+    // could not be released never comes up here.
+    hotspots.DeleteRegions();
+}
+
+void TCustomHyperImages::Loaded() {
+    if (!picture.isNull())
+        hotspots.BuildRegions(pictureFilename);
+    update();
+}
+
+void TCustomHyperImages::LoadPicture(const QString& FileName) {
+    const QString name = QFileInfo(FileName).fileName();
+    const QFileInfo file(picturesDir + name);
+    if (file.exists() && !file.isDir()) {
+        DeleteRegions();
+        setPictureImage(readPicture(file.filePath(), name));
+        if (!picture.isNull())
+            hotspots.BuildRegions(name);
+        setPictureFilename(name);
+        UpdateLayout();
+        return;
+    }
+    const QString cr = QStringLiteral("\r");
+    if (!picturesDir.isEmpty())
+        MessageBoxes::show(this, MessageKind::Error,
+                           QStringLiteral("File ") + name + QStringLiteral(" not found.") + cr +
+                               QStringLiteral("The file should be in directory :") + cr +
+                               picturesDir);
+    else
+        MessageBoxes::show(this, MessageKind::Error,
+                           QStringLiteral("File ") + name + QStringLiteral(" not found.") + cr +
+                               QStringLiteral("The PicturesDir property is not set."));
+}
+
+void TCustomHyperImages::UpdateLayout() {
+    if (picture.isNull() || picture.width() == 0 || picture.height() == 0 || laying)
+        return;
+    LayoutInput in;
+    in.componentWidth = width();
+    in.componentHeight = height();
+    in.frame = panelFrameWidth(frameStyle);
+    in.border = panelBorderWidth(frameStyle);
+    in.pictureWidth = picture.width();
+    in.pictureHeight = picture.height();
+    in.scale = scale;
+    in.autoScaleImage = autoScaleImage;
+    in.autoScalePanel = autoScalePanel;
+    const LayoutResult out = ComputeLayout(in);
+    if (!out.applies)
+        return;
+    laying = true;
+    scale = out.scale;
+    if (autoScalePanel)
+        resize(out.componentWidth, out.componentHeight);
+    const QPoint origin = clientOrigin();
+    paintArea->setGeometry(out.paintLeft + origin.x(), out.paintTop + origin.y(), out.paintWidth,
+                           out.paintHeight);
+    laying = false;
+    update();
+    paintArea->update();
+}
+
+QPoint TCustomHyperImages::clientOrigin() const {
+    const int border = panelBorderWidth(frameStyle);
+    return {border, border};
+}
+
+// --- properties ----------------------------------------------------------------------------
+
+void TCustomHyperImages::setAutoScaleImage(bool value) {
+    if (value == autoScaleImage)
+        return;
+    if (value)
+        autoScalePanel = false;
+    autoScaleImage = value;
+    UpdateLayout();
+}
+
+void TCustomHyperImages::setAutoScalePanel(bool value) {
+    if (value == autoScalePanel)
+        return;
+    if (value)
+        autoScaleImage = false;
+    autoScalePanel = value;
+    UpdateLayout();
+}
+
+void TCustomHyperImages::setHotspotsDef(const QStringList& lines) {
+    hotspots.definitions().assign(lines);
+}
+
+void TCustomHyperImages::setHotspotsPen(const QPen& pen) {
+    hotspotsPen = pen;
+    if (showHotspots)
+        paintArea->update(); // the outlines are redrawn with the new pen
+}
+
+void TCustomHyperImages::setHintOnHot(bool value) {
+    hintOnHot = value;
+    paintArea->setShowHint(value);
+}
+
+void TCustomHyperImages::setPicture(const QPixmap& value) { setPictureImage(value.toImage()); }
+
+void TCustomHyperImages::setPictureImage(const QImage& value) {
+    picture = value;
+    scaledPicture = QPixmap();
+    UpdateLayout();
+}
+
+void TCustomHyperImages::setPictureFilename(const QString& value) {
+    if (value != pictureFilename)
+        pictureFilename = value;
+}
+
+void TCustomHyperImages::setPicturesDir(const QString& value) {
+    QString dir = value;
+    if (!dir.isEmpty() && !dir.endsWith(QDir::separator()))
+        dir += QDir::separator();
+    if (dir != picturesDir)
+        picturesDir = dir;
+}
+
+void TCustomHyperImages::setScale(int value) {
+    if (value == 0)
+        return;
+    scale = value;
+    UpdateLayout();
+}
+
+void TCustomHyperImages::setShowHotspots(bool value) {
+    if (value == showHotspots)
+        return;
+    showHotspots = value;
+    update();
+    paintArea->update();
+}
+
+void TCustomHyperImages::setBevelInner(int value) {
+    frameStyle.bevelInner = BevelCut(std::clamp(value, 0, 3));
+    UpdateLayout();
+    update();
+}
+
+void TCustomHyperImages::setBevelOuter(int value) {
+    frameStyle.bevelOuter = BevelCut(std::clamp(value, 0, 3));
+    UpdateLayout();
+    update();
+}
+
+void TCustomHyperImages::setBevelWidth(int value) {
+    frameStyle.bevelWidth = std::max(1, value);
+    UpdateLayout();
+    update();
+}
+
+void TCustomHyperImages::setBorderWidth(int value) {
+    frameStyle.borderWidth = std::max(0, value);
+    UpdateLayout();
+    update();
+}
+
+void TCustomHyperImages::setBorderStyle(int value) {
+    frameStyle.singleBorder = value != 0;
+    UpdateLayout();
+    update();
+}
+
+void TCustomHyperImages::setColor(const QColor& value) {
+    faceColor = value;
+    update();
+}
+
+// --- painting ------------------------------------------------------------------------------
+
+void TCustomHyperImages::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QPalette& pal = palette();
+    paintPanelFrame(painter, rect(), frameStyle, faceColor, pal.color(QPalette::Light),
+                    pal.color(QPalette::Dark));
+    paintHotRegion(painter, clientOrigin());
+}
+
+void TCustomHyperImages::paintPicture(QPainter& painter) {
+    if (picture.isNull())
+        return;
+    const QSize size = paintArea->size();
+    if (scaledPicture.size() != size) {
+        const QImage source = picture.format() == QImage::Format_Indexed8 ||
+                                      picture.format() == QImage::Format_Mono ||
+                                      picture.format() == QImage::Format_MonoLSB
+                                  ? picture.convertToFormat(QImage::Format_RGB32)
+                                  : picture;
+        scaledPicture = QPixmap::fromImage(
+            source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    }
+    painter.drawPixmap(0, 0, scaledPicture);
+    DrawHotspots(painter);
+    paintHotRegion(painter, clientOrigin() - paintArea->pos());
+}
+
+void TCustomHyperImages::DrawHotspots(QPainter& painter) const {
+    if (picture.isNull() || !showHotspots)
+        return;
+    painter.save();
+    painter.setPen(hotspotsPen);
+    painter.setBrush(Qt::NoBrush);
+    for (const ActiveHotspot& entry : hotspots.active()) {
+        const THotspotRec rec = ScaledHotspot(ParseHotspot(entry.definition), scale);
+        const auto& p = rec.Points;
+        // Outlines keep to the shape's box: its right and bottom edges are outside.
+        const QRect box = QRect(QPoint(p[0].x, p[0].y), QPoint(p[2].x, p[2].y)).normalized();
+        const QRect outline(box.left(), box.top(), box.width() - 2, box.height() - 2);
+        switch (rec.Shape) {
+        case skPolygon:
+            if (rec.Count >= 2) {
+                QPolygon polygon;
+                for (int i = 0; i < rec.Count; ++i)
+                    polygon << QPoint(p[std::size_t(i)].x, p[std::size_t(i)].y);
+                painter.drawPolygon(polygon);
+            }
+            break;
+        case skRectangle:
+            painter.drawRect(outline);
+            break;
+        case skRoundRect:
+            painter.drawRoundedRect(outline, p[4].x / 2.0, p[4].y / 2.0);
+            break;
+        case skEllipse:
+            painter.drawEllipse(outline);
+            break;
+        default:
+            break;
+        }
+    }
+    painter.restore();
+}
+
+void TCustomHyperImages::paintHotRegion(QPainter& painter, QPoint clientToLocal) const {
+    if (!hotRegion || hotPixels.isEmpty())
+        return;
+    painter.save();
+    painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    for (const QRect& r : hotPixels.translated(clientToLocal))
+        painter.fillRect(r, Qt::white);
+    painter.restore();
+}
+
+// --- hot tracking --------------------------------------------------------------------------
+
+void TCustomHyperImages::hotTrack(Qt::KeyboardModifiers shift, int x, int y) {
+    if (hotCursor != crDefault || invertOnHot || hintOnHot) {
+        const int hit = hotspots.hitIndex(x, y, scale);
+        if (hit >= 0) {
+            const ActiveHotspot& entry = hotspots.active()[std::size_t(hit)];
+            if (hotCursor != crDefault)
+                paintArea->setCursor(cursorOf(hotCursor));
+            if (hintOnHot) {
+                const QString name = SplitDefinition(entry.definition).name;
+                if (name != paintArea->hint()) {
+                    QToolTip::hideText();
+                    paintArea->setHint(name);
+                }
+            }
+            if (invertOnHot && hotIndex != hit) {
+                clearHotRegion();
+                RegionHandle region =
+                    CreateHotspotRegion(ScaledHotspot(ParseHotspot(entry.definition), scale));
+                if (region) {
+                    const QPoint at = paintArea->pos() - clientOrigin();
+                    region->offset(at.x(), at.y());
+                    hotPixels = toQRegion(*region);
+                    hotRegion = std::move(region);
+                    update();
+                    paintArea->update();
+                    hotIndex = hit;
+                }
+            }
+        } else {
+            if (hotCursor != crDefault && !hotspots.active().empty())
+                paintArea->unsetCursor();
+            if (!hotspots.active().empty()) {
+                if (hintOnHot && paintArea->hint() != imageHint) {
+                    QToolTip::hideText();
+                    paintArea->setHint(imageHint);
+                }
+                if (invertOnHot)
+                    clearHotRegion();
+            }
+        }
+    }
+    emit OnImageMouseMove(this, shift, x, y);
+}
+
+void TCustomHyperImages::clearHotRegion() {
+    if (!hotRegion)
+        return;
+    hotRegion.reset();
+    hotPixels = QRegion();
+    hotIndex = -1;
+    update();
+    paintArea->update();
+}
+
+void TCustomHyperImages::pointerLeft() { clearHotRegion(); }
+
+// --- the component's own mouse events: frame and margins only ------------------------------
+
+void TCustomHyperImages::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    UpdateLayout();
+}
+
+void TCustomHyperImages::mousePressEvent(QMouseEvent* event) {
+    pressedOnFrame = event->button() == Qt::LeftButton;
+    const QPoint p = event->position().toPoint();
+    emit OnMouseDown(this, event->button(), event->modifiers(), p.x(), p.y());
+}
+
+void TCustomHyperImages::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    emit OnMouseUp(this, event->button(), event->modifiers(), p.x(), p.y());
+    if (event->button() == Qt::LeftButton && pressedOnFrame && rect().contains(p))
+        emit OnClick(this);
+    pressedOnFrame = false;
+}
+
+void TCustomHyperImages::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    emit OnMouseDown(this, event->button(), event->modifiers(), p.x(), p.y());
+    if (event->button() == Qt::LeftButton)
+        emit OnDblClick(this);
+}
+
+void TCustomHyperImages::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    emit OnMouseMove(this, event->modifiers(), p.x(), p.y());
+}
+
+void TCustomHyperImages::leaveEvent(QEvent*) { pointerLeft(); }
