@@ -177,7 +177,12 @@ bool Region::insideCurvedBox(std::int64_t x, std::int64_t y) const {
     // cornerH): (dx / a)^2 + (dy / b)^2 <= 1.
     const Wide ddx = cx - ex, ddy = cy - ey;
     const Wide a = cornerW, b = cornerH;
-    return ddx * ddx * b * b + ddy * ddy * a * a <= a * a * b * b;
+    constexpr Wide exactLimit = Wide(1) << 30; // below it the products fit in 128 bits
+    if (a < exactLimit && b < exactLimit)
+        return ddx * ddx * b * b + ddy * ddy * a * a <= a * a * b * b;
+    const long double fx = (long double)ddx / (long double)a;
+    const long double fy = (long double)ddy / (long double)b;
+    return fx * fx + fy * fy <= 1.0L;
 }
 
 // Even-odd with the pixel centre on the scan line y + 0.5: each edge that crosses the line

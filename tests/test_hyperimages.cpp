@@ -1,0 +1,380 @@
+#include "Error.h"
+#include "HImages.h"
+#include "MessageBoxes.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A 4-bit picture of the given size: a pale land with one dark patch, so that inversion and
+// outlines show.
+QImage makePicture(int w, int h) {
+    QImage image(w, h, QImage::Format_Indexed8);
+    image.setColorCount(16);
+    image.setColor(0, qRgb(240, 240, 224));
+    image.setColor(1, qRgb(0, 128, 0));
+    image.fill(0);
+    for (int y = h / 4; y < h / 2; ++y)
+        for (int x = w / 4; x < w / 2; ++x)
+            image.setPixel(x, y, 1);
+    return image;
+}
+
+struct Boxes {
+    QList<MessageRequest> shown;
+    Boxes() {
+        MessageBoxes::setHandler([this](const MessageRequest& r) { shown << r; });
+    }
+    ~Boxes() { MessageBoxes::setHandler({}); }
+};
+
+// Moves the pointer over a widget with a real mouse-move event, button up.
+void moveTo(QWidget* widget, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+QString errorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const TerravaError& e) {
+        return e.message();
+    }
+    return QString();
+}
+
+const QStringList townLines{
+    "Etruria.bmp/Roma=-3;40,40;60,60;",
+    "Padania.bmp/Bergamo=-1;10,10;30,30;",
+    "Padania.bmp/Milano=-3;50,50;90,80;",
+};
+
+} // namespace
+
+class HyperImagesTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    QString pictures;
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir.isValid());
+        pictures = dir.path() + "/images/";
+        QVERIFY(QDir().mkpath(pictures));
+        QVERIFY(makePicture(200, 100).save(pictures + "Padania.bmp", "BMP"));
+        QVERIFY(makePicture(100, 200).save(pictures + "Etruria.bmp", "BMP"));
+        QVERIFY(makePicture(20, 20).save(pictures + "Renamed.bmp", "PNG"));
+        QVERIFY(QDir().mkpath(pictures + "Folder.bmp"));
+        QFile empty(pictures + "Empty.bmp");
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        QFile text(pictures + "Notes.txt");
+        QVERIFY(text.open(QIODevice::WriteOnly));
+    }
+
+    void constructedDefaults() {
+        THyperImages map;
+        QCOMPARE(map.size(), QSize(105, 105));
+        QCOMPARE(map.PaintArea()->geometry(), QRect(1, 1, 103, 103));
+        QCOMPARE(map.Scale(), 100);
+        QVERIFY(!map.AutoScaleImage() && !map.AutoScalePanel());
+        QCOMPARE(map.HotCursor(), 0);
+        QCOMPARE(map.HotIndex(), -1);
+        QVERIFY(!map.HotRegion());
+        QVERIFY(map.ActiveHotspots().empty());
+        QString name = "kept";
+        QVERIFY(!map.HotspotAt(5, 5, name));
+        QCOMPARE(name, QString("kept"));
+    }
+
+    void picturesDirGetsAClosingSeparator() {
+        THyperImages map;
+        map.setPicturesDir("/some/where");
+        QCOMPARE(map.PicturesDir(), QString("/some/where/"));
+        map.setPicturesDir("/some/where/");
+        QCOMPARE(map.PicturesDir(), QString("/some/where/"));
+        map.setPicturesDir("");
+        QCOMPARE(map.PicturesDir(), QString());
+    }
+
+    void loadedActivatesOnlyTheStoredPicture() {
+        THyperImages map;
+        map.setHotspotsDef(townLines);
+        map.setPicture(QPixmap::fromImage(makePicture(200, 100)));
+        map.setPictureFilename("Padania.bmp");
+        map.Loaded();
+        QCOMPARE(map.ActiveHotspots().size(), std::size_t(2));
+        QString name;
+        QVERIFY(map.HotspotAt(20, 20, name));
+        QCOMPARE(name, QString("Bergamo"));
+        QVERIFY(!map.HotspotAt(50, 50, name)); // Roma belongs to another picture
+
+        THyperImages other;
+        other.setHotspotsDef(townLines);
+        other.setPicture(QPixmap::fromImage(makePicture(200, 100)));
+        other.setPictureFilename("Unknown.bmp");
+        other.Loaded();
+        QVERIFY(other.ActiveHotspots().empty());
+    }
+
+    void loadPictureSwitchesHotspotsAndLayout() {
+        THyperImages map;
+        map.resize(777, 537);
+        map.setAutoScaleImage(true);
+        map.setHotspotsDef(townLines);
+        map.setPicturesDir(pictures);
+        map.LoadPicture("/elsewhere/Etruria.bmp"); // only the file-name part counts
+        QCOMPARE(map.PictureFilename(), QString("Etruria.bmp"));
+        QCOMPARE(map.PictureImage().size(), QSize(100, 200));
+        QCOMPARE(map.ActiveHotspots().size(), std::size_t(1));
+        // 100 x 200 into 775 x 535: the height limits, 267.5 percent.
+        QCOMPARE(map.Scale(), 268);
+        QCOMPARE(map.PaintArea()->size(), QSize(268, 535));
+        QCOMPARE(map.PaintArea()->pos(), QPoint(254, 1));
+        QString name;
+        QVERIFY(map.HotspotAt(50 * 268 / 100, 50 * 268 / 100, name));
+        QCOMPARE(name, QString("Roma"));
+
+        map.LoadPicture("Padania.bmp");
+        QCOMPARE(map.ActiveHotspots().size(), std::size_t(2));
+        QCOMPARE(map.Scale(), 388);
+    }
+
+    void missingPictureShowsWhereItWasLookedFor() {
+        Boxes boxes;
+        THyperImages map;
+        map.setHotspotsDef(townLines);
+        map.setPicturesDir(pictures);
+        map.LoadPicture("Padania.bmp");
+        map.LoadPicture("Sicilia.bmp");
+        QCOMPARE(boxes.shown.size(), 1);
+        QCOMPARE(boxes.shown[0].kind, MessageKind::Error);
+        QCOMPARE(boxes.shown[0].text, "File Sicilia.bmp not found.\rThe file should be in "
+                                      "directory :\r" +
+                                          pictures);
+        // Nothing changed.
+        QCOMPARE(map.PictureFilename(), QString("Padania.bmp"));
+        QCOMPARE(map.ActiveHotspots().size(), std::size_t(2));
+        // A folder of that name is no file either.
+        map.LoadPicture("Folder.bmp");
+        QCOMPARE(boxes.shown.size(), 2);
+        QVERIFY(boxes.shown[1].text.startsWith("File Folder.bmp not found."));
+
+        THyperImages bare;
+        bare.LoadPicture("Padania.bmp");
+        QCOMPARE(boxes.shown.size(), 3);
+        QCOMPARE(boxes.shown[2].text,
+                 QString("File Padania.bmp not found.\rThe PicturesDir property is not set."));
+    }
+
+    void unreadablePictureRaisesAndReleasesHotspots() {
+        THyperImages map;
+        map.setHotspotsDef(townLines);
+        map.setPicturesDir(pictures);
+        map.LoadPicture("Padania.bmp");
+        QCOMPARE(errorOf([&] { map.LoadPicture("Notes.txt"); }),
+                 QString("Unknown picture file extension (.txt)"));
+        QVERIFY(map.ActiveHotspots().empty());
+        QCOMPARE(map.PictureFilename(), QString("Padania.bmp"));
+        QCOMPARE(map.PictureImage().size(), QSize(200, 100)); // the old picture stays shown
+
+        for (const char* bad : {"Renamed.bmp", "Empty.bmp"}) {
+            map.LoadPicture("Padania.bmp");
+            const QString message = errorOf([&] { map.LoadPicture(bad); });
+            QVERIFY2(message.startsWith("Cannot read the picture " + pictures + bad),
+                     qPrintable(message));
+            QVERIFY(map.ActiveHotspots().empty());
+            QCOMPARE(map.PictureFilename(), QString("Padania.bmp"));
+        }
+        map.LoadPicture("Padania.bmp"); // still usable afterwards
+        QCOMPARE(map.ActiveHotspots().size(), std::size_t(2));
+    }
+
+    void scaleAndAutoScaleProperties() {
+        THyperImages map;
+        map.resize(777, 537);
+        map.setPicture(QPixmap::fromImage(makePicture(952, 647)));
+        map.setScale(0);
+        QCOMPARE(map.Scale(), 100);
+        map.setAutoScaleImage(true);
+        QCOMPARE(map.Scale(), 81);
+        QCOMPARE(map.PaintArea()->geometry(), QRect(1, 5, 775, 527));
+        map.setScale(50); // replaced by the fit at once
+        QCOMPARE(map.Scale(), 81);
+        map.setAutoScalePanel(true);
+        QVERIFY(!map.AutoScaleImage());
+        map.setScale(50);
+        QCOMPARE(map.size(), QSize(478, 325));
+        QCOMPARE(map.PaintArea()->geometry(), QRect(1, 1, 476, 323));
+        map.setAutoScalePanel(false);
+        QVERIFY(!map.AutoScaleImage() && !map.AutoScalePanel());
+    }
+
+    void emptyPictureLeavesLayoutAlone() {
+        THyperImages map;
+        map.resize(300, 300);
+        map.setAutoScaleImage(true);
+        QCOMPARE(map.PaintArea()->geometry(), QRect(1, 1, 103, 103));
+        QCOMPARE(map.Scale(), 100);
+    }
+
+    void imageEventsComeFromTheComponent() {
+        THyperImages map;
+        map.resize(300, 200);
+        map.setPicture(QPixmap::fromImage(makePicture(100, 50)));
+        map.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        QSignalSpy imageDown(&map, &TCustomHyperImages::OnImageMouseDown);
+        QSignalSpy imageClick(&map, &TCustomHyperImages::OnImageClick);
+        QSignalSpy frameDown(&map, &TCustomHyperImages::OnMouseDown);
+        QTest::mouseClick(map.PaintArea(), Qt::RightButton, {}, QPoint(7, 9));
+        QCOMPARE(imageDown.size(), 1);
+        QCOMPARE(imageDown[0][0].value<TCustomHyperImages*>(), &map);
+        QCOMPARE(imageDown[0][1].value<Qt::MouseButton>(), Qt::RightButton);
+        QCOMPARE(imageDown[0][3].toInt(), 7);
+        QCOMPARE(imageDown[0][4].toInt(), 9);
+        QCOMPARE(imageClick.size(), 0); // a click is the left button
+        QTest::mouseClick(map.PaintArea(), Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(imageClick.size(), 1);
+        QCOMPARE(frameDown.size(), 0);
+        // The margin around the picture belongs to the component's own events.
+        QTest::mouseClick(&map, Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(frameDown.size(), 1);
+        QCOMPARE(imageDown.size(), 2);
+    }
+
+    void hotTrackingCursorHintAndInversion() {
+        THyperImages map;
+        map.resize(202, 102);
+        map.setHotspotsDef(townLines);
+        map.setPicturesDir(pictures);
+        map.LoadPicture("Padania.bmp"); // 200 x 100 at 100 percent
+        map.setHotCursor(crHandPoint);
+        map.setHintOnHot(true);
+        map.setImageHint("the north");
+        map.setInvertOnHot(true);
+        map.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        QSignalSpy moves(&map, &TCustomHyperImages::OnImageMouseMove);
+        TPaintArea* area = map.PaintArea();
+
+        moveTo(area, QPoint(20, 20)); // Bergamo
+        QCOMPARE(moves.size(), 1);
+        QCOMPARE(map.HotIndex(), 0);
+        QVERIFY(map.HotRegion());
+        QCOMPARE(area->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(area->hint(), QString("Bergamo"));
+        QVERIFY(area->showHint());
+
+        moveTo(area, QPoint(70, 65)); // Milano
+        QCOMPARE(moves.size(), 2);
+        QCOMPARE(map.HotIndex(), 1);
+        QCOMPARE(area->hint(), QString("Milano"));
+
+        moveTo(area, QPoint(150, 20)); // nothing
+        QCOMPARE(moves.size(), 3);
+        QCOMPARE(map.HotIndex(), -1);
+        QVERIFY(!map.HotRegion());
+        QCOMPARE(area->hint(), QString("the north"));
+        QVERIFY(!area->testAttribute(Qt::WA_SetCursor)); // back to the component's cursor
+
+        moveTo(area, QPoint(20, 20));
+        QCOMPARE(map.HotIndex(), 0);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(area, &leave);
+        QCOMPARE(map.HotIndex(), -1);
+        QVERIFY(!map.HotRegion());
+        QCOMPARE(area->hint(), QString("Bergamo")); // leaving does not touch the hint
+    }
+
+    void inversionIsPaintedAndUndone() {
+        THyperImages map;
+        map.resize(202, 102);
+        map.setHotspotsDef(townLines);
+        map.setPicturesDir(pictures);
+        map.LoadPicture("Padania.bmp");
+        map.setInvertOnHot(true);
+        map.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        const QImage before = map.PaintArea()->grab().toImage();
+        moveTo(map.PaintArea(), QPoint(20, 20));
+        QCOMPARE(map.HotIndex(), 0);
+        const QImage hot = map.PaintArea()->grab().toImage();
+        // Bergamo is the rectangle 10..29: inverted inside, untouched outside.
+        const QRgb in = before.pixel(15, 15), inHot = hot.pixel(15, 15);
+        QCOMPARE(qRed(inHot), 255 - qRed(in));
+        QCOMPARE(qGreen(inHot), 255 - qGreen(in));
+        QCOMPARE(hot.pixel(29, 29), before.pixel(29, 29) ^ 0x00FFFFFFu);
+        QCOMPARE(hot.pixel(30, 30), before.pixel(30, 30));
+        QCOMPARE(hot.pixel(9, 15), before.pixel(9, 15));
+        moveTo(map.PaintArea(), QPoint(150, 20));
+        QCOMPARE(map.HotIndex(), -1);
+        QCOMPARE(map.PaintArea()->grab().toImage(), before);
+    }
+
+    void noActiveHotspotsTrackNothing() {
+        THyperImages map;
+        map.resize(202, 102);
+        map.setPicture(QPixmap::fromImage(makePicture(200, 100)));
+        map.setHotCursor(crHandPoint);
+        map.setHintOnHot(true);
+        map.setImageHint("nothing here");
+        map.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        QSignalSpy moves(&map, &TCustomHyperImages::OnImageMouseMove);
+        moveTo(map.PaintArea(), QPoint(20, 20));
+        QCOMPARE(moves.size(), 1);
+        QCOMPARE(map.PaintArea()->hint(), QString());
+        QVERIFY(!map.PaintArea()->testAttribute(Qt::WA_SetCursor));
+    }
+
+    void showHotspotsDrawsScaledOutlines() {
+        THyperImages map;
+        map.resize(777, 537);
+        map.setHotspotsDef({"Padania.bmp/Milano=-3;328,297;370,332;"});
+        map.setAutoScaleImage(true);
+        map.setPicture(QPixmap::fromImage(makePicture(952, 647)));
+        map.setPictureFilename("Padania.bmp");
+        map.Loaded();
+        QPen pen(QColor(255, 0, 0));
+        pen.setWidth(1);
+        map.setHotspotsPen(pen);
+        map.setShowHotspots(true);
+        map.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        const QImage shot = map.PaintArea()->grab().toImage();
+        // The outline of Milano lies in the box (265,240)-(299,268) of the paint area.
+        int red = 0;
+        for (int y = 230; y < 280; ++y) {
+            for (int x = 255; x < 310; ++x) {
+                if (shot.pixel(x, y) == qRgb(255, 0, 0)) {
+                    ++red;
+                    QVERIFY2(x >= 265 && x < 299 && y >= 240 && y < 268,
+                             qPrintable(QString("%1,%2").arg(x).arg(y)));
+                }
+            }
+        }
+        QVERIFY(red > 60);
+        QCOMPARE(shot.pixel(282, 240), qRgb(255, 0, 0)); // top of the ellipse
+        map.setShowHotspots(false);
+        QVERIFY(map.PaintArea()->grab().toImage().pixel(282, 240) != qRgb(255, 0, 0));
+    }
+
+    void badDefinitionAtEndOfLoadingPassesOut() {
+        THyperImages map;
+        map.setHotspotsDef({"a.bmp/A=-1;0,0;5,5;", "a.bmp/B=-1;0,zero;5,5;"});
+        map.setPicture(QPixmap::fromImage(makePicture(10, 10)));
+        map.setPictureFilename("a.bmp");
+        QCOMPARE(errorOf([&] { map.Loaded(); }), QString("'zero' is not a valid integer value"));
+        QCOMPARE(map.ActiveHotspots().size(), std::size_t(1));
+    }
+};
+
+QTEST_MAIN(HyperImagesTest)
+#include "test_hyperimages.moc"

@@ -1,0 +1,194 @@
+// The map component's hot paths: hit testing, building regions, loading and painting a map.
+
+#include "HImages.h"
+#include "RatioReporter.h"
+
+#include <QApplication>
+#include <QDataStream>
+#include <QFile>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QRect>
+#include <QTemporaryDir>
+
+namespace {
+
+QApplication& app() {
+    static int argc = 1;
+    static char name[] = "bench_hotspots";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication application(argc, argv);
+    return application;
+}
+
+// 145 town ellipses spread over a 952 x 647 picture, 7 to 45 pixels wide, as on a region map.
+QStringList townLines() {
+    QRandomGenerator random(145);
+    QStringList lines;
+    for (int i = 0; i < 145; ++i) {
+        const int w = 7 + int(random.bounded(39)), h = 7 + int(random.bounded(34));
+        const int x = int(random.bounded(952 - w)), y = int(random.bounded(647 - h));
+        lines << QString("Padania.bmp/Town %1=-3;%2,%3;%4,%5;")
+                     .arg(i, 3, 10, QLatin1Char('0'))
+                     .arg(x)
+                     .arg(y)
+                     .arg(x + w)
+                     .arg(y + h);
+    }
+    return lines;
+}
+
+std::vector<QPoint> randomPoints(int w, int h) {
+    QRandomGenerator random(7);
+    std::vector<QPoint> points(4096);
+    for (QPoint& p : points)
+        p = QPoint(int(random.bounded(w)), int(random.bounded(h)));
+    return points;
+}
+
+// An uncompressed 4-bit BMP with a 16-colour palette, like the shipped maps.
+void writeBmp4(const QString& path, int w, int h) {
+    const int rowBytes = ((w + 1) / 2 + 3) / 4 * 4;
+    const quint32 offset = 14 + 40 + 16 * 4;
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    QDataStream s(&file);
+    s.setByteOrder(QDataStream::LittleEndian);
+    s << quint16(0x4D42) << quint32(offset + rowBytes * h) << quint32(0) << offset;
+    s << quint32(40) << qint32(w) << qint32(h) << quint16(1) << quint16(4) << quint32(0)
+      << quint32(rowBytes * h) << qint32(3780) << qint32(3780) << quint32(16) << quint32(0);
+    for (int i = 0; i < 16; ++i)
+        s << quint8(i * 16) << quint8(255 - i * 8) << quint8(200) << quint8(0);
+    QByteArray row(rowBytes, 0);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; x += 2)
+            row[x / 2] = char((((x * 7 + y) / 40) % 16) << 4 | (((x * 7 + y + 7) / 40) % 16));
+        s.writeRawData(row.constData(), rowBytes);
+    }
+}
+
+void BM_HotspotAt(benchmark::State& state) {
+    HotspotMap map;
+    map.definitions().assign(townLines());
+    map.BuildRegions("Padania.bmp");
+    const std::vector<QPoint> points = randomPoints(775, 527);
+    std::size_t i = 0;
+    QString name;
+    for (auto _ : state) {
+        const QPoint& p = points[i++ & 4095];
+        benchmark::DoNotOptimize(map.HotspotAt(p.x(), p.y(), 81, name));
+    }
+}
+BENCHMARK(BM_HotspotAt);
+
+// The floor: the same walk over 145 plain rectangles.
+void BM_HotspotAt_Baseline(benchmark::State& state) {
+    std::vector<QRect> boxes;
+    for (const QString& line : townLines()) {
+        const THotspotRec r = ParseHotspot(line);
+        boxes.emplace_back(QPoint(r.Points[0].x, r.Points[0].y),
+                           QPoint(r.Points[2].x, r.Points[2].y));
+    }
+    const std::vector<QPoint> points = randomPoints(775, 527);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const QPoint& p = points[i++ & 4095];
+        const QPoint q(p.x() * 100 / 81, p.y() * 100 / 81);
+        int hit = -1;
+        for (std::size_t k = 0; k < boxes.size() && hit < 0; ++k)
+            if (boxes[k].contains(q))
+                hit = int(k);
+        benchmark::DoNotOptimize(hit);
+    }
+}
+BENCHMARK(BM_HotspotAt_Baseline);
+
+void BM_BuildRegions(benchmark::State& state) {
+    HotspotMap map;
+    map.definitions().assign(townLines());
+    for (auto _ : state) {
+        map.DeleteRegions();
+        map.BuildRegions("Padania.bmp");
+        benchmark::DoNotOptimize(map.active().data());
+    }
+}
+BENCHMARK(BM_BuildRegions);
+
+// The floor: splitting the same lines into their fields.
+void BM_BuildRegions_Baseline(benchmark::State& state) {
+    const QStringList lines = townLines();
+    for (auto _ : state) {
+        qsizetype fields = 0;
+        for (const QString& line : lines)
+            fields += line.split(QLatin1Char(';')).size();
+        benchmark::DoNotOptimize(fields);
+    }
+}
+BENCHMARK(BM_BuildRegions_Baseline);
+
+struct MapFixture {
+    QTemporaryDir dir;
+    THyperImages map;
+    MapFixture() {
+        writeBmp4(dir.filePath("Padania.bmp"), 952, 647);
+        map.resize(777, 537);
+        map.setAutoScaleImage(true);
+        map.setHotspotsDef(townLines());
+        map.setPicturesDir(dir.path());
+    }
+};
+
+void BM_LoadPicture(benchmark::State& state) {
+    app();
+    MapFixture f;
+    for (auto _ : state) {
+        f.map.LoadPicture("Padania.bmp");
+        benchmark::DoNotOptimize(f.map.Scale());
+    }
+}
+BENCHMARK(BM_LoadPicture)->Unit(benchmark::kMillisecond);
+
+// The floor: reading the same file into an image.
+void BM_LoadPicture_Baseline(benchmark::State& state) {
+    app();
+    MapFixture f;
+    const QString path = f.dir.filePath("Padania.bmp");
+    for (auto _ : state) {
+        QImage image(path, "BMP");
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_LoadPicture_Baseline)->Unit(benchmark::kMillisecond);
+
+void BM_Repaint(benchmark::State& state) {
+    app();
+    MapFixture f;
+    f.map.LoadPicture("Padania.bmp");
+    QImage target(777, 537, QImage::Format_RGB32);
+    f.map.render(&target); // the first paint scales the picture once
+    for (auto _ : state) {
+        f.map.render(&target);
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+BENCHMARK(BM_Repaint)->Unit(benchmark::kMillisecond);
+
+// The floor: drawing an already scaled picture of the same size.
+void BM_Repaint_Baseline(benchmark::State& state) {
+    app();
+    const QPixmap pixmap = QPixmap::fromImage(QImage(775, 527, QImage::Format_RGB32));
+    QImage target(777, 537, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&target);
+        painter.drawPixmap(1, 5, pixmap);
+        painter.end();
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+BENCHMARK(BM_Repaint_Baseline)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+TERRAVA_BENCHMARK_MAIN()

@@ -1,0 +1,368 @@
+#include "Error.h"
+#include "WavePlayer.h"
+#include "WaveStream.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+#include <cmath>
+#include <unistd.h>
+
+// Run by with-pulseaudio.sh: TERRAVA_SOUND=server promises a private sound server with a null
+// sink, TERRAVA_SOUND=none promises no server at all. Run alone, the test looks for itself.
+namespace {
+
+struct WaveFormat {
+    quint16 tag = 1; // 1 integer PCM, 3 float
+    quint16 channels = 1;
+    quint32 rate = 8000;
+    quint16 bits = 16;
+    int blockAlign() const { return channels * bits / 8; }
+};
+
+template <typename T> void append(QByteArray& bytes, T value) {
+    value = qToLittleEndian(value);
+    bytes.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+QByteArray waveHeader(const WaveFormat& f, quint32 dataBytes) {
+    QByteArray h("RIFF");
+    append<quint32>(h, 36 + dataBytes);
+    h += "WAVEfmt ";
+    append<quint32>(h, 16);
+    append<quint16>(h, f.tag);
+    append<quint16>(h, f.channels);
+    append<quint32>(h, f.rate);
+    append<quint32>(h, f.rate * f.blockAlign());
+    append<quint16>(h, f.blockAlign());
+    append<quint16>(h, f.bits);
+    h += "data";
+    append<quint32>(h, dataBytes);
+    return h;
+}
+
+// Samples in [-1, 1] written in the file's own encoding, the same value on every channel.
+QByteArray waveFile(const WaveFormat& f, const QList<double>& samples) {
+    QByteArray data;
+    for (double s : samples)
+        for (int c = 0; c < f.channels; ++c) {
+            if (f.tag == 3)
+                append<float>(data, float(s));
+            else if (f.bits == 8)
+                data.append(char(quint8(qBound(0.0, std::round(s * 127 + 128), 255.0))));
+            else if (f.bits == 16)
+                append<qint16>(data, qint16(std::round(qBound(-1.0, s, 1.0) * 32767)));
+            else if (f.bits == 24) {
+                const qint32 v = qint32(std::round(qBound(-1.0, s, 1.0) * 8388607));
+                for (int shift : {0, 8, 16})
+                    data.append(char((v >> shift) & 0xff));
+            } else
+                append<qint32>(data, qint32(qBound(-1.0, s, 1.0) * 2147483647.0));
+        }
+    return waveHeader(f, data.size()) + data;
+}
+
+QByteArray tone(const WaveFormat& f, int ms) {
+    QList<double> samples;
+    for (qint64 i = 0; i < qint64(f.rate) * ms / 1000; ++i)
+        samples.append(0.5 * std::sin(i * 2 * M_PI * 440 / f.rate));
+    return waveFile(f, samples);
+}
+
+QString pactl(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral("pactl"), args);
+    p.waitForFinished(10000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int sinkInputCount() {
+    return pactl({"list", "short", "sink-inputs"}).split('\n', Qt::SkipEmptyParts).size();
+}
+
+QString nullSinkState() {
+    for (const QString& line : pactl({"list", "short", "sinks"}).split('\n')) {
+        const QStringList fields = line.split('\t');
+        if (fields.size() >= 5 && fields[1] == QLatin1String("terrava_null"))
+            return fields[4].trimmed();
+    }
+    return {};
+}
+
+qint64 residentBytes() {
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    return statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE);
+}
+
+QString openFailure(WavePlayer& player) {
+    try {
+        player.open();
+    } catch (const TerravaError& e) {
+        return e.message();
+    }
+    return {};
+}
+
+} // namespace
+
+#define REQUIRE_OUTPUT()                                                                           \
+    if (!haveOutput)                                                                               \
+    QSKIP("no audio output here; with-pulseaudio.sh runs these against a null sink")
+
+class TestWavePlayer : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    bool haveOutput = false;
+
+    QString write(const QString& name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write fixture %s", qPrintable(name));
+        return name;
+    }
+    // A wave file of an hour whose samples are a hole in the file: nothing is written.
+    QString writeHourLong() {
+        const WaveFormat f{1, 2, 48000, 16};
+        const quint32 dataBytes = 3600u * f.rate * f.blockAlign();
+        write(QStringLiteral("hour.wav"), waveHeader(f, dataBytes));
+        QFile(dir.filePath("hour.wav")).resize(44 + qint64(dataBytes));
+        return QStringLiteral("hour.wav");
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir.isValid());
+        QVERIFY(QDir::setCurrent(dir.path())); // cue names are bare, as the game gives them
+        const QByteArray promise = qgetenv("TERRAVA_SOUND");
+        haveOutput = WavePlayer::outputAvailable();
+        if (promise == "server")
+            QVERIFY2(haveOutput, "the private sound server offers no audio output");
+        if (promise == "none")
+            QVERIFY2(!haveOutput, "an audio output is present although no server should be");
+    }
+
+    void withoutOpenDeviceLengthRaises() {
+        WavePlayer player;
+        QVERIFY_THROWS_EXCEPTION(TerravaError, player.length());
+        try {
+            player.length();
+        } catch (const TerravaError& e) {
+            QCOMPARE(e.message(), QStringLiteral("No MCI device open"));
+        }
+        QCOMPARE(player.position(), 0);
+        player.play(); // only sets the code
+        QCOMPARE(player.lastError(), int(WaveError::NotOpen));
+        player.close();
+        QCOMPARE(player.lastError(), 0);
+    }
+
+    void refusedFiles_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("missing") << "Whistle.wav" << int(WaveError::FileNotFound) << "not found";
+        QTest::newRow("text") << write("text.wav", "This is no sound at all.\n")
+                              << int(WaveError::NotWaveFile) << "not a wave file";
+        QTest::newRow("zero bytes")
+            << write("empty.wav", {}) << int(WaveError::NotWaveFile) << "not a wave file";
+        QByteArray au(".snd"); // offset, size, 16-bit linear, rate, channels, big-endian
+        for (quint32 v : {24u, 800u, 3u, 8000u, 1u})
+            for (int shift : {24, 16, 8, 0})
+                au.append(char((v >> shift) & 0xff));
+        QTest::newRow("other sound type")
+            << write("au.wav", au + QByteArray(800, '\0')) << int(WaveError::NotWaveFile)
+            << "another kind of sound data";
+        QTest::newRow("header cut short") << write("cut.wav", tone({}, 100).left(20))
+                                          << int(WaveError::NotWaveFile) << "not a wave file";
+        QDir(dir.path()).mkdir("folder.wav");
+        QTest::newRow("folder") << "folder.wav" << int(WaveError::CannotReadFile)
+                                << "not a regular file";
+        QTest::newRow("no name") << "" << int(WaveError::FileNotFound) << "No sound file name";
+    }
+    // The file is checked before the output, so these fail alike with and without sound.
+    void refusedFiles() {
+        QFETCH(QString, name);
+        QFETCH(int, code);
+        QFETCH(QString, why);
+        WavePlayer player;
+        player.setFileName(name);
+        const QString message = openFailure(player);
+        QVERIFY2(message.contains(why), qPrintable(message));
+        if (!name.isEmpty())
+            QVERIFY2(message.contains(dir.filePath(name)), qPrintable(message));
+        QCOMPARE(player.lastError(), code);
+        QCOMPARE(player.lastErrorText(), message);
+        QVERIFY(!player.isOpen());
+        QVERIFY_THROWS_EXCEPTION(TerravaError, player.length());
+    }
+
+    void samplesAreConverted() {
+        auto read16 = [](WaveStream& s) {
+            const QByteArray bytes = s.readAll();
+            QList<qint16> out;
+            for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
+                out.append(qFromLittleEndian<qint16>(bytes.constData() + i));
+            return out;
+        };
+        write("u8.wav", waveFile({1, 2, 8000, 8}, {-1.0, 0.0, 1.0}));
+        auto u8 = WaveStream::openFile("u8.wav");
+        QCOMPARE(u8->naturalSampleType(), WaveStream::SampleType::Int16);
+        u8->setSampleType(WaveStream::SampleType::Int16);
+        QCOMPARE(read16(*u8), QList<qint16>({-32512, -32512, 0, 0, 32512, 32512}));
+        u8->setSampleType(WaveStream::SampleType::UInt8); // rewinds
+        QCOMPARE(u8->readAll(), QByteArray::fromHex("01018080ffff"));
+
+        // Beyond full scale is clipped, not wrapped round into noise.
+        write("float.wav", waveFile({3, 1, 48000, 32}, {0.5, -1.0, 2.0, -3.0}));
+        auto fl = WaveStream::openFile("float.wav");
+        QCOMPARE(fl->naturalSampleType(), WaveStream::SampleType::Float);
+        fl->setSampleType(WaveStream::SampleType::Int16);
+        const QList<qint16> clipped = read16(*fl);
+        QCOMPARE(clipped.size(), 4);
+        QVERIFY(qAbs(clipped[0] - 16384) <= 1);
+        QVERIFY(clipped[1] <= -32767 && clipped[3] <= -32767);
+        QCOMPARE(clipped[2], qint16(32767));
+        QVERIFY(fl->atEnd());
+    }
+
+    // Only the header is read on open: an hour of stereo costs no memory and no waiting.
+    void hourLongFileIsNotDecodedOnOpen() {
+        const QString name = writeHourLong();
+        const qint64 before = residentBytes();
+        auto stream = WaveStream::openFile(name);
+        QCOMPARE(stream->lengthMs(), 3'600'000);
+        QCOMPARE(stream->size(), stream->frameCount() * 4);
+        QByteArray first(4096, 'x');
+        QCOMPARE(stream->read(first.data(), first.size()), 4096);
+        QCOMPARE(first, QByteArray(4096, '\0'));
+        QVERIFY(residentBytes() - before < 32 * 1024 * 1024);
+    }
+
+    void withoutServerOpenFails() {
+        if (haveOutput)
+            QSKIP("an audio output is present");
+        WavePlayer player;
+        player.setFileName(write("tone.wav", tone({}, 200)));
+        const QString message = openFailure(player);
+        QVERIFY2(message.contains("no audio output device"), qPrintable(message));
+        QVERIFY2(message.contains(dir.filePath("tone.wav")), qPrintable(message));
+        QCOMPARE(player.lastError(), int(WaveError::NoOutputDevice));
+        QVERIFY(!player.isOpen());
+    }
+
+    void cuePlaysOnTheOutput() {
+        REQUIRE_OUTPUT();
+        WavePlayer player;
+        player.setFileName(write("long.wav", tone({1, 2, 44100, 16}, 3000)));
+        player.open();
+        QCOMPARE(player.lastError(), 0);
+        QCOMPARE(player.length(), 3000);
+        QCOMPARE(player.position(), 0);
+        QElapsedTimer clock;
+        clock.start();
+        player.play();
+        QVERIFY2(clock.elapsed() < 3000, "play waited for the cue");
+        QCOMPARE(player.lastError(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(player.position() > 0, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(nullSinkState(), QStringLiteral("RUNNING"), 10000);
+        QCOMPARE(sinkInputCount(), 1);
+        const qint64 early = player.position();
+        QTRY_VERIFY_WITH_TIMEOUT(player.position() > early, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(player.position(), player.length(), 15000);
+        player.close();
+        QVERIFY_THROWS_EXCEPTION(TerravaError, player.length());
+        QTRY_COMPARE_WITH_TIMEOUT(sinkInputCount(), 0, 10000);
+    }
+
+    void formatsPlayToTheirEnd_data() {
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("bits");
+        QTest::newRow("8-bit mono 11025 Hz") << 1 << 1 << 11025 << 8;
+        QTest::newRow("16-bit stereo 48 kHz") << 1 << 2 << 48000 << 16;
+        QTest::newRow("24-bit mono 44.1 kHz") << 1 << 1 << 44100 << 24;
+        QTest::newRow("32-bit stereo 22050 Hz") << 1 << 2 << 22050 << 32;
+        QTest::newRow("float stereo 48 kHz") << 3 << 2 << 48000 << 32;
+        QTest::newRow("float 6 channels") << 3 << 6 << 48000 << 32;
+    }
+    void formatsPlayToTheirEnd() {
+        REQUIRE_OUTPUT();
+        QFETCH(int, tag);
+        QFETCH(int, channels);
+        QFETCH(int, rate);
+        QFETCH(int, bits);
+        WavePlayer player;
+        player.setFileName(
+            write("format.wav",
+                  tone({quint16(tag), quint16(channels), quint32(rate), quint16(bits)}, 400)));
+        player.open();
+        QCOMPARE(player.length(), 400);
+        player.play();
+        QCOMPARE(player.lastError(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(player.position(), 400, 10000);
+    }
+
+    void newOpenCutsTheOldCue() {
+        REQUIRE_OUTPUT();
+        WavePlayer player;
+        player.setFileName(write("long.wav", tone({}, 20000)));
+        player.open();
+        player.play();
+        QTRY_VERIFY_WITH_TIMEOUT(player.position() > 0, 10000);
+        QCOMPARE(sinkInputCount(), 1);
+        player.setFileName(write("short.wav", tone({}, 300)));
+        player.open();
+        QCOMPARE(player.length(), 300);
+        QCOMPARE(player.position(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(sinkInputCount(), 0, 10000);
+
+        // Play again starts over.
+        player.play();
+        QTRY_COMPARE_WITH_TIMEOUT(player.position(), 300, 10000);
+        player.play();
+        QVERIFY(player.position() < 300);
+        QTRY_COMPARE_WITH_TIMEOUT(player.position(), 300, 10000);
+    }
+
+    void failedOpenLeavesNoDevice() {
+        REQUIRE_OUTPUT();
+        WavePlayer player;
+        player.setFileName(write("tone.wav", tone({}, 200)));
+        player.open();
+        player.setFileName("Cough2.wav");
+        QVERIFY(openFailure(player).contains("not found"));
+        QVERIFY(!player.isOpen());
+        QCOMPARE(player.lastError(), int(WaveError::FileNotFound));
+        QVERIFY_THROWS_EXCEPTION(TerravaError, player.length());
+    }
+
+    void emptyAndHourLongFilesPlay() {
+        REQUIRE_OUTPUT();
+        WavePlayer player;
+        player.setFileName(write("silence.wav", waveHeader({}, 0)));
+        player.open();
+        QCOMPARE(player.length(), 0);
+        player.play();
+        QCOMPARE(player.position(), 0);
+
+        player.setFileName(writeHourLong());
+        const qint64 before = residentBytes();
+        player.open();
+        QCOMPARE(player.length(), 3'600'000);
+        player.play();
+        QTRY_VERIFY_WITH_TIMEOUT(player.position() > 200, 10000);
+        QVERIFY(residentBytes() - before < 32 * 1024 * 1024);
+        player.close();
+        QTRY_COMPARE_WITH_TIMEOUT(sinkInputCount(), 0, 10000);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWavePlayer)
+#include "test_waveplayer.moc"
