@@ -16,6 +16,7 @@ enum class WaveError : int {
     NotWaveFile = 4,
     UnsupportedFormat = 5,
     PlaybackFailed = 6,
+    NotOpen = 7,
 };
 
 // Why a wave file could not be opened: the code to keep and the text to show.
@@ -64,15 +65,20 @@ protected:
 
 private:
     WaveStream(sf_private_tag* file, const QString& path, qint64 frames, int rate, int channels,
-               SampleType natural);
+               int encoding);
+    // Integer reads of float data: the decoder would not scale them, so they are scaled here.
+    qint64 readShorts(short* out, qint64 frameCount);
+    qint64 readInts(int* out, qint64 frameCount);
 
     sf_private_tag* file;
     QString filePath;
     qint64 frames;
     int rate;
     int channels;
+    bool floatData; // the file holds float samples
     SampleType natural;
     SampleType output;
-    bool exhausted = false; // the file held fewer frames than its header promised
+    qint64 cursor = 0; // frames read so far
     std::vector<char> scratch;
+    std::vector<float> floats;
 };

@@ -68,6 +68,7 @@ private slots:
     void linesThatAreNoKeys();
     void sectionNameWithBracketReadsBack();
     void byteOrderMarkIsKept();
+    void textMustBeUtf8WithoutNul();
     void oneSaveWritingOneKeyTwice();
     void entriesThatWouldNotReadBackAreRefused();
 
@@ -305,6 +306,20 @@ void TestProfileFile::byteOrderMarkIsKept() {
     QCOMPARE(valueIn(bom + "top=1\n", "", "top"), QString("1"));
     QCOMPARE(edited(bom + "[a]\n", "", {{"k", "v"}}), bom + "k=v\n[a]\n");
     QCOMPARE(edited(bom + "[a]\n", "a", {{"k", "v"}}), bom + "[a]\nk=v\n");
+}
+
+void TestProfileFile::textMustBeUtf8WithoutNul() {
+    // Long files are checked piece by piece; characters across the pieces' borders are fine.
+    for (int at = 8188; at <= 8194; ++at) {
+        const QByteArray valid = QByteArray(at, 'a') + "\xE2\x82\xAC\xF0\x9F\x98\x80" + "b";
+        QVERIFY2(ProfileText::problemWithText(valid).isEmpty(), qPrintable(QString::number(at)));
+        QByteArray broken = valid;
+        broken[at + 4] = 'x'; // breaks the four-byte character
+        QCOMPARE(ProfileText::problemWithText(broken), QString("it is not valid UTF-8 text"));
+    }
+    QCOMPARE(ProfileText::problemWithText("[a]\nx=\xC3"), QString("it is not valid UTF-8 text"));
+    QCOMPARE(ProfileText::problemWithText(QByteArray("[a]\0", 4)), QString("it holds binary data"));
+    QVERIFY(ProfileText::problemWithText("").isEmpty());
 }
 
 void TestProfileFile::oneSaveWritingOneKeyTwice() {

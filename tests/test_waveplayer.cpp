@@ -180,6 +180,9 @@ private slots:
             << "another kind of sound data";
         QTest::newRow("header cut short") << write("cut.wav", tone({}, 100).left(20))
                                           << int(WaveError::NotWaveFile) << "not a wave file";
+        QTest::newRow("unknown encoding")
+            << write("odd.wav", waveFile({0x1234, 1, 8000, 16}, {0.0, 0.0}))
+            << int(WaveError::NotWaveFile) << "not a wave file, or is damaged";
         QDir(dir.path()).mkdir("folder.wav");
         QTest::newRow("folder") << "folder.wav" << int(WaveError::CannotReadFile)
                                 << "not a regular file";
@@ -229,6 +232,14 @@ private slots:
         QVERIFY(clipped[1] <= -32767 && clipped[3] <= -32767);
         QCOMPARE(clipped[2], qint16(32767));
         QVERIFY(fl->atEnd());
+
+        // Data cut short of what the header says: the length is what is really there.
+        write("short-data.wav", waveFile({}, QList<double>(100, 0.25)).chopped(50));
+        auto cut = WaveStream::openFile("short-data.wav");
+        QCOMPARE(cut->readAll().size(), 150);
+        QCOMPARE(cut->frameCount(), 75);
+        QCOMPARE(cut->size(), 150);
+        QVERIFY(cut->atEnd());
     }
 
     // Only the header is read on open: an hour of stereo costs no memory and no waiting.
@@ -329,6 +340,16 @@ private slots:
         player.play();
         QVERIFY(player.position() < 300);
         QTRY_COMPARE_WITH_TIMEOUT(player.position(), 300, 10000);
+
+        // Cues in quick succession, as ticks and answers come: each cuts the one before.
+        for (int i = 0; i < 30; ++i) {
+            player.setFileName(i % 2 ? "short.wav" : "long.wav");
+            player.open();
+            player.play();
+            QTest::qWait(i % 3 * 10);
+        }
+        QCOMPARE(player.lastError(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(sinkInputCount() <= 1, 10000);
     }
 
     void failedOpenLeavesNoDevice() {
@@ -361,6 +382,28 @@ private slots:
         QVERIFY(residentBytes() - before < 32 * 1024 * 1024);
         player.close();
         QTRY_COMPARE_WITH_TIMEOUT(sinkInputCount(), 0, 10000);
+    }
+
+    // Last, as it ends the server: a cue whose output goes away counts as played out, and the
+    // next cue fails without harm.
+    void lostServerEndsTheCue() {
+        REQUIRE_OUTPUT();
+        WavePlayer player;
+        player.setFileName(write("long.wav", tone({}, 20000)));
+        player.open();
+        player.play();
+        QTRY_VERIFY_WITH_TIMEOUT(player.position() > 0, 10000);
+        QProcess::execute("pactl", {"exit"});
+        QTRY_COMPARE_WITH_TIMEOUT(player.position(), 20000, 10000);
+        try {
+            player.open();
+            player.play();
+            QCOMPARE(player.lastError(), int(WaveError::PlaybackFailed));
+            QCOMPARE(player.position(), player.length());
+        } catch (const TerravaError&) {
+            QCOMPARE(player.lastError(), int(WaveError::NoOutputDevice));
+            QVERIFY(!player.isOpen());
+        }
     }
 };
 

@@ -1,0 +1,218 @@
+#include "MainForm.h"
+
+#include "ActiveForm.h"
+#include "Catalogue.h"
+#include "DefinitionResource.h"
+#include "Entering.h"
+#include "ErrorBox.h"
+#include "FormScaling.h"
+#include "HImages.h"
+#include "PageControl.h"
+#include "QuizAdapters.h"
+#include "SoundCues.h"
+#include "UQuesiti.h"
+#include "PlayerSettings.h"
+#include "ProgressBar.h"
+#include "QuizRandom.h"
+#include "QuizState.h"
+#include "RadioGroup.h"
+#include "ShellOpen.h"
+#include "SpinEdit.h"
+#include "Timer.h"
+#include "TrackBar.h"
+#include "WavePlayer.h"
+#include "ui_MainForm.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+
+TMainForm::TMainForm(QWidget* parent, std::unique_ptr<SoundDevice> soundDevice)
+    : QWidget(parent), ui(new Ui::MainForm),
+      sound(soundDevice ? std::move(soundDevice) : std::make_unique<WavePlayer>()) {
+    ui->setupUi(this);
+    PageControl = ui->PageControl;
+    Nation = ui->Nation;
+    Regions = ui->Regions;
+    Questions = ui->Questions;
+    NationHyperImages = ui->NationHyperImages;
+    RegionsHyperImages = ui->RegionsHyperImages;
+    FindTownsLabel = ui->FindTownsLabel;
+    TownToFindLabel = ui->TownToFindLabel;
+    AuthorLabel = ui->AuthorLabel;
+    ThatTownIsLabel = ui->ThatTownIsLabel;
+    HotSpotLabel = ui->HotSpotLabel;
+    TimeLabel = ui->TimeLabel;
+    QuestionLabel = ui->QuestionLabel;
+    BonusLabel = ui->BonusLabel;
+    TownsDontLikeLabel = ui->TownsDontLikeLabel;
+    TimeTrackBar = ui->TimeTrackBar;
+    TownsTrackBar = ui->TownsTrackBar;
+    SoundCheckBox = ui->SoundCheckBox;
+    SpinEdit = ui->SpinEdit;
+    ListBox = ui->ListBox;
+    StartButton = ui->StartButton;
+    SaveButton = ui->SaveButton;
+    HelpButton = ui->HelpButton;
+    ColorButton = ui->ColorButton;
+    ProgressBar = ui->ProgressBar;
+    RadioGroup = ui->RadioGroup;
+
+    // The non-visual parts of the layout.
+    Timer = new TTimer(this);
+    Timer->setEnabled(false);
+    Timer->setInterval(1500);
+    MediaPlayer = sound.get();
+    MediaPlayer->setFileName(QStringLiteral("Ring.wav"));
+
+    setWindowColor(QColor(128, 128, 0)); // olive
+    PageControl->setTabSize(150, 30);
+    for (QWidget* page : {Nation, Regions, Questions})
+        page->setAutoFillBackground(true);
+    UsePixelFonts(this);
+
+    // The maps' definitions come with the layout; their end of loading follows it.
+    NationHyperImages->setHotspotsDef(
+        ReadDefinitionLines(QStringLiteral(":/content/nation-hotspots.txt")));
+    RegionsHyperImages->setHotspotsDef(
+        ReadDefinitionLines(QStringLiteral(":/content/town-hotspots.txt")));
+    NationHyperImages->Loaded();
+    RegionsHyperImages->Loaded();
+
+    questions = std::make_unique<RadioGroupQuestions>(*RadioGroup);
+    towns = std::make_unique<ListBoxTowns>(*ListBox);
+    cues = std::make_unique<TSoundCues>(*MediaPlayer);
+    connectHandlers();
+    ErrorBox::run([this] { FormCreate(); });
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::connectHandlers() {
+    connect(PageControl, &TPageControl::OnChange, this,
+            Guarded([this](QObject*) { PageControlChange(); }));
+    connect(NationHyperImages, &TCustomHyperImages::OnImageMouseDown, this,
+            Guarded([this](TCustomHyperImages*, Qt::MouseButton, Qt::KeyboardModifiers, int x,
+                           int y) { NationHyperImagesImageMouseDown(x, y); }));
+    connect(RegionsHyperImages, &TCustomHyperImages::OnImageMouseDown, this,
+            Guarded([this](TCustomHyperImages*, Qt::MouseButton, Qt::KeyboardModifiers, int x,
+                           int y) { RegionsHyperImagesImageMouseDown(x, y); }));
+    connect(TimeTrackBar, &TTrackBar::OnChange, this,
+            Guarded([this](QObject*) { TimeTrackBarChange(); }));
+    connect(RadioGroup, &TRadioGroup::OnClick, this,
+            Guarded([this](QObject*) { RadioGroupClick(); }));
+    connect(StartButton, &QPushButton::clicked, this,
+            Guarded([this](bool) { StartButtonClick(); }));
+    connect(Timer, &TTimer::OnTimer, this, Guarded([this](QObject*) { TimerTimer(); }));
+    connect(SaveButton, &QPushButton::clicked, this, Guarded([this](bool) { SaveButtonClick(); }));
+    connect(HelpButton, &QPushButton::clicked, this, Guarded([this](bool) { HelpButtonClick(); }));
+    connect(ColorButton, &QPushButton::clicked, this,
+            Guarded([this](bool) { ColorButtonClick(); }));
+}
+
+// Each step may raise; the steps after a failing one are skipped (the caller shows the error).
+void TMainForm::FormCreate() {
+    ProgramRandom.Randomize(SeedFromClock());
+    NationHyperImages->setPicturesDir(QDir::currentPath() + QStringLiteral("/images"));
+    RegionsHyperImages->setPicturesDir(QDir::currentPath() + QStringLiteral("/images"));
+    FillList(RegionsHyperImages, ListBox);
+    SpinEdit->setValue(QuestionCount);
+    const QSize screen = QGuiApplication::primaryScreen()
+                             ? QGuiApplication::primaryScreen()->size()
+                             : QSize(800, 600);
+    ScaleForm(this, ScaleForScreen(screen.width(), screen.height()));
+    cues->Probe(); // the last step: when it fails, sound stays off for the run
+    SoundAvailable = cues->SoundAvailable();
+}
+
+void TMainForm::FormClose() {
+    if (NameDlg)
+        NameDlg->close(); // the first window of the program: closing it ends the program
+    QCoreApplication::quit();
+}
+
+void TMainForm::FillList(THyperImages* map, QListWidget* list) {
+    list->clear();
+    for (const QString& town : TownNames(map->HotspotsDef())) {
+        auto* item = new QListWidgetItem(town, list);
+        item->setSizeHint(QSize(0, 20));
+    }
+}
+
+void TMainForm::ShowRegion(int index) {
+    // The next page comes whatever the loading gives; its error is reported afterwards.
+    try {
+        RegionsHyperImages->LoadPicture(RegionPictures[std::size_t(index)]);
+    } catch (...) {
+        PageControl->SelectNextPage();
+        throw;
+    }
+    PageControl->SelectNextPage();
+}
+
+void TMainForm::LoadSettings() {
+    SettingsFile = std::make_unique<ProfileFile>(ProfileFile::defaultPath());
+    const PlayerSettings s = readPlayerSettings(*SettingsFile, PlayerName, townList());
+    for (int i = 0; i < ListBox->count(); ++i)
+        ListBox->item(i)->setSelected(i < int(s.disliked.size()) && s.disliked[std::size_t(i)]);
+    TimeTrackBar->setPosition(s.time);
+    TownsTrackBar->setPosition(s.bonus);
+    SpinEdit->setValue(s.questions);
+    SoundCheckBox->setChecked(s.sound);
+}
+
+void TMainForm::SaveButtonClick() {
+    if (!SettingsFile)
+        SettingsFile = std::make_unique<ProfileFile>(ProfileFile::defaultPath());
+    PlayerSettings s;
+    for (int i = 0; i < ListBox->count(); ++i)
+        s.disliked.push_back(ListBox->item(i)->isSelected());
+    s.time = TimeTrackBar->Position();
+    s.bonus = TownsTrackBar->Position();
+    s.questions = SpinEdit->Value();
+    s.sound = SoundCheckBox->isChecked();
+    writePlayerSettings(*SettingsFile, PlayerName, townList(), s);
+}
+
+QStringList TMainForm::townList() const {
+    QStringList towns;
+    for (int i = 0; i < ListBox->count(); ++i)
+        towns << ListBox->item(i)->text();
+    return towns;
+}
+
+void TMainForm::HelpButtonClick() {
+    ShellOpen::open(QDir::currentPath() + QStringLiteral("/images/help.html"));
+}
+
+void TMainForm::ColorButtonClick() {
+    if (ColorDialog.Execute(this))
+        setWindowColor(ColorDialog.Color());
+}
+
+void TMainForm::setWindowColor(const QColor& color) {
+    // The page control, its pages, the labels, the radio group, the check box and the sliders
+    // take the window's colour; list and spin box keep their base colour, buttons theirs.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, color);
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+QColor TMainForm::windowColor() const { return palette().color(QPalette::Window); }
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    event->accept(); // the window hides; nothing is saved
+    ErrorBox::run([this] { FormClose(); });
+}
+
+bool TMainForm::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        QWidget* before = ActiveForm::activate(this);
+        if (before && before != this)
+            ErrorBox::run([this] { FormActivate(); });
+    }
+    return QWidget::event(event);
+}

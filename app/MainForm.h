@@ -1,0 +1,124 @@
+#pragma once
+
+#include "ColorChooser.h"
+#include "ProfileFile.h"
+#include "SoundDevice.h"
+
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class MainForm;
+}
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+class TCustomHyperImages;
+class THyperImages;
+class TOKBottomDlg;
+class TPageControl;
+class TProgressBar;
+class TRadioGroup;
+class TSpinEdit;
+class TTimer;
+class TTrackBar;
+
+// The main window: the three pages of the game and the handlers that bind the quiz to them.
+class RadioGroupQuestions;
+class ListBoxTowns;
+class TSession;
+class TSoundCues;
+
+class TMainForm : public QWidget {
+    Q_OBJECT
+public:
+    // sound: the wave player; the window makes its own when none is given.
+    explicit TMainForm(QWidget* parent = nullptr, std::unique_ptr<SoundDevice> sound = {});
+    ~TMainForm() override;
+
+    // Lifecycle.
+    void FormCreate();
+    void FormActivate();
+    void FormClose();
+
+    // The game.
+    void StartButtonClick();
+    void NationHyperImagesImageMouseDown(int X, int Y);
+    void RegionsHyperImagesImageMouseDown(int X, int Y);
+    void PageControlChange();
+    void RadioGroupClick();
+    void TimerTimer();
+    void TimeTrackBarChange();
+    void NewTown();
+    void PlaySound(const QString& fileName);
+
+    // The catalogue.
+    void FillList(THyperImages* map, QListWidget* list);
+    void ShowRegion(int index);
+
+    // Settings.
+    void LoadSettings();
+    void SaveButtonClick();
+
+    // Utility buttons.
+    void HelpButtonClick();
+    void ColorButtonClick();
+
+    // Controls, by their layout names.
+    TPageControl* PageControl;
+    QWidget* Nation;
+    QWidget* Regions;
+    QWidget* Questions;
+    THyperImages* NationHyperImages;
+    THyperImages* RegionsHyperImages;
+    QLabel* FindTownsLabel;
+    QLabel* TownToFindLabel;
+    QLabel* AuthorLabel;
+    QLabel* ThatTownIsLabel;
+    QLabel* HotSpotLabel;
+    QLabel* TimeLabel;
+    QLabel* QuestionLabel;
+    QLabel* BonusLabel;
+    QLabel* TownsDontLikeLabel;
+    TTrackBar* TimeTrackBar;
+    TTrackBar* TownsTrackBar;
+    QCheckBox* SoundCheckBox;
+    TSpinEdit* SpinEdit;
+    QListWidget* ListBox;
+    QPushButton* StartButton;
+    QPushButton* SaveButton;
+    QPushButton* HelpButton;
+    QPushButton* ColorButton;
+    TProgressBar* ProgressBar;
+    TRadioGroup* RadioGroup;
+    TTimer* Timer;
+    SoundDevice* MediaPlayer;
+    TColorDialog ColorDialog;
+
+    TOKBottomDlg* NameDlg = nullptr;
+    bool SoundAvailable = false;
+
+    // The running quiz session, if any, and whether a found town waits for the next one.
+    std::unique_ptr<TSession> Session;
+    bool FoundFlag = false;
+
+    QColor windowColor() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void connectHandlers();
+    void setWindowColor(const QColor& color);
+    QStringList townList() const;
+
+    std::unique_ptr<Ui::MainForm> ui;
+    std::unique_ptr<SoundDevice> sound;
+    std::unique_ptr<ProfileFile> SettingsFile;
+    std::unique_ptr<RadioGroupQuestions> questions;
+    std::unique_ptr<ListBoxTowns> towns;
+    std::unique_ptr<TSoundCues> cues;
+};

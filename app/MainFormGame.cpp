@@ -1,0 +1,134 @@
+// The game itself: the handlers that start a session, judge the clicks on the two maps, ask
+// the next town and run the time bar.
+
+#include "Catalogue.h"
+#include "GameRules.h"
+#include "HImages.h"
+#include "MainForm.h"
+#include "MessageBoxes.h"
+#include "PageControl.h"
+#include "ProgressBar.h"
+#include "QuizAdapters.h"
+#include "QuizState.h"
+#include "RadioGroup.h"
+#include "SoundCues.h"
+#include "SpinEdit.h"
+#include "Timer.h"
+#include "TrackBar.h"
+#include "UQuesiti.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+namespace {
+void setCaption(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->adjustSize(); // labels size themselves to their text
+}
+} // namespace
+
+void TMainForm::StartButtonClick() {
+    Timer->setEnabled(true);
+    QuestionCount = SpinEdit->Value();
+    RadioGroup->clear();
+    ProgressBar->setPosition(ProgressBar->maximum());
+    Timer->setInterval(TimeTrackBar->Position());
+    // The new session replaces a running one; its creation asks the first town.
+    Session = std::make_unique<TSession>(*questions, *towns);
+    setCaption(TownToFindLabel, RadioGroup->item(RadioGroup->ItemIndex()));
+    PageControl->setActivePage(Nation);
+}
+
+void TMainForm::NationHyperImagesImageMouseDown(int X, int Y) {
+    QString name;
+    if (!NationHyperImages->HotspotAt(X, Y, name))
+        return;
+    if (const auto index = RegionIndex(name))
+        ShowRegion(*index);
+    // A hotspot of another name opens nothing.
+}
+
+void TMainForm::RegionsHyperImagesImageMouseDown(int X, int Y) {
+    QString name;
+    if (!RegionsHyperImages->HotspotAt(X, Y, name))
+        return;
+    setCaption(HotSpotLabel, name);
+    switch (judgeAnswer(name, TownToFindLabel->text())) {
+    case Answer::Right:
+        FoundFlag = true;
+        PlaySound(Cues::Whistle);
+        // The timer keeps running while the message waits: the time may run out meanwhile.
+        MessageBoxes::show(this, MessageKind::Information, QStringLiteral("Good! "));
+        if (Session)
+            Session->MarkFound();
+        ProgressBar->setPosition(
+            TimeBar::afterRightAnswer(ProgressBar->Position(), TownsTrackBar->Position()));
+        PageControl->setActivePage(Nation);
+        PageControlChange();
+        break;
+    case Answer::Wrong:
+        PlaySound(Cues::Cough);
+        ProgressBar->setPosition(
+            TimeBar::afterWrongAnswer(ProgressBar->Position(), TownsTrackBar->Position()));
+        break;
+    case Answer::None:
+        break;
+    }
+}
+
+void TMainForm::PageControlChange() {
+    if (!FoundFlag)
+        return;
+    setCaption(HotSpotLabel, QString());
+    NewTown();
+    FoundFlag = false;
+}
+
+void TMainForm::FormActivate() {
+    if (!FoundFlag)
+        return;
+    NewTown();
+    setCaption(HotSpotLabel, QString());
+    FoundFlag = false;
+}
+
+void TMainForm::NewTown() {
+    if (!Session)
+        return;
+    const QString town = Session->NextTown();
+    setCaption(TownToFindLabel, town);
+    if (!town.isEmpty())
+        return;
+    PlaySound(Cues::Applause);
+    Timer->setEnabled(false);
+    MessageBoxes::show(this, MessageKind::Information,
+                       QStringLiteral("Very good! You have found them all!"));
+    Session.reset();
+}
+
+void TMainForm::RadioGroupClick() {
+    setCaption(TownToFindLabel, RadioGroup->item(RadioGroup->ItemIndex()));
+    FoundFlag = false;
+}
+
+void TMainForm::TimerTimer() {
+    ProgressBar->setPosition(TimeBar::afterTimerStep(ProgressBar->Position()));
+    if (TimeBar::isTimeUp(ProgressBar->Position())) {
+        try {
+            cues->PlayTimerSound(Cues::Moan, SoundCheckBox->isChecked());
+        } catch (...) {
+            Timer->setEnabled(false); // else every further event would fail the same way
+            throw;
+        }
+        Timer->setEnabled(false);
+        MessageBoxes::show(this, MessageKind::Error, QStringLiteral("Time Up!"));
+        return;
+    }
+    cues->Tick(SoundCheckBox->isChecked());
+}
+
+void TMainForm::TimeTrackBarChange() { Timer->setInterval(TimeTrackBar->Position()); }
+
+void TMainForm::PlaySound(const QString& fileName) {
+    cues->PlaySound(fileName, SoundCheckBox->isChecked());
+}

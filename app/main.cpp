@@ -1,0 +1,29 @@
+// Terrava: the name dialog first, then the main window, prepared while still hidden.
+
+#include "Entering.h"
+#include "ErrorBox.h"
+#include "MainForm.h"
+
+#include <QApplication>
+#include <QFont>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Terrava"));
+    // The layouts name a font that Linux desktops do not have: take the nearest sans-serif.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                QStringLiteral("DejaVu Sans")});
+
+    std::unique_ptr<TOKBottomDlg> nameDialog;
+    std::unique_ptr<TMainForm> mainForm;
+    const bool created = ErrorBox::run([&] {
+        nameDialog = std::make_unique<TOKBottomDlg>(); // first: its closing ends the program
+        mainForm = std::make_unique<TMainForm>();
+        nameDialog->setMainForm(mainForm.get());
+    });
+    if (!created)
+        return 1;
+    nameDialog->show();
+    return app.exec();
+}

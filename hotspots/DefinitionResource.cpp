@@ -1,0 +1,27 @@
+#include "DefinitionResource.h"
+
+#include "Error.h"
+#include "HotspotDefinition.h"
+
+#include <QFile>
+
+QStringList ReadDefinitionLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw TerravaError(QStringLiteral("Cannot read the hotspot definitions %1: %2")
+                               .arg(path, file.errorString()));
+    QString text = QString::fromUtf8(file.readAll());
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (int i = 0; i < lines.size(); ++i) {
+        try {
+            ParseHotspot(lines[i]);
+        } catch (const TerravaError& e) {
+            throw TerravaError(QStringLiteral("%1, line %2: %3").arg(path).arg(i + 1).arg(e.message()));
+        }
+    }
+    return lines;
+}

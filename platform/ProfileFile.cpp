@@ -1,0 +1,216 @@
+#include "ProfileFile.h"
+
+#include "ProfileValues.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <QThread>
+#include <filesystem>
+#include <system_error>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+std::function<void(const QString&)>& beforeReplaceHook() {
+    static std::function<void(const QString&)> hook;
+    return hook;
+}
+
+// The file itself, when the path is a symbolic link: the link is kept and its target replaced.
+QString targetOf(const QString& path) {
+    const QFileInfo info(path);
+    return info.isSymLink() ? info.symLinkTarget() : path;
+}
+
+bool syncToDisk(int fd) {
+#ifdef Q_OS_WIN
+    return _commit(fd) == 0;
+#else
+    return ::fsync(fd) == 0;
+#endif
+}
+
+// Makes the rename itself durable; failing here loses nothing already written.
+void syncFolder(const QString& folder) {
+#ifndef Q_OS_WIN
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#else
+    Q_UNUSED(folder);
+#endif
+}
+
+std::filesystem::path fsPath(const QString& path) {
+    return std::filesystem::path(path.toStdU16String());
+}
+
+} // namespace
+
+ProfileWriteError::ProfileWriteError(const QString& path, const QString& reason)
+    : TerravaError(QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path))),
+      why(reason) {}
+
+ProfileSnapshot::ProfileSnapshot(State state, ProfileText text, QString problem)
+    : fileState(state), contents(std::move(text)), why(std::move(problem)) {}
+
+std::optional<QString> ProfileSnapshot::value(const QString& section, const QString& key) const {
+    return contents.value(section, key);
+}
+
+QString ProfileSnapshot::readString(const QString& section, const QString& key,
+                                    const QString& defaultValue) const {
+    return value(section, key).value_or(defaultValue);
+}
+
+std::int32_t ProfileSnapshot::readInteger(const QString& section, const QString& key,
+                                          std::int32_t defaultValue) const {
+    const std::optional<QString> text = value(section, key);
+    return text ? profileIntegerOf(*text, defaultValue) : defaultValue;
+}
+
+bool ProfileSnapshot::readFlag(const QString& section, const QString& key,
+                               bool defaultValue) const {
+    const std::optional<QString> text = value(section, key);
+    return text ? profileFlagOf(*text, defaultValue) : defaultValue;
+}
+
+ProfileFile::ProfileFile(const QString& path) : filePath(QFileInfo(path).absoluteFilePath()) {}
+
+QString ProfileFile::defaultPath() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return QDir(folder).filePath(QStringLiteral("terrava.ini"));
+}
+
+ProfileSnapshot ProfileFile::load() const {
+    using State = ProfileSnapshot::State;
+    const auto unreadable = [](const QString& problem) {
+        return ProfileSnapshot(State::Unreadable, ProfileText(), problem);
+    };
+    const QFileInfo info(filePath);
+    if (!info.exists())
+        return ProfileSnapshot(State::Missing, ProfileText());
+    if (info.isDir())
+        return unreadable(QStringLiteral("a folder is in its place"));
+    if (!info.isFile())
+        return unreadable(QStringLiteral("it is not a regular file"));
+    if (info.size() > MaxFileSize)
+        return unreadable(QStringLiteral("it is larger than %1 bytes").arg(MaxFileSize));
+
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return unreadable(QStringLiteral("it cannot be opened (%1)").arg(file.errorString()));
+    // Read one byte more than allowed, in case the file grew since its size was taken.
+    QByteArray bytes = file.read(MaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return unreadable(QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+    if (bytes.size() > MaxFileSize)
+        return unreadable(QStringLiteral("it is larger than %1 bytes").arg(MaxFileSize));
+    if (const QString problem = ProfileText::problemWithText(bytes); !problem.isEmpty())
+        return unreadable(problem);
+    return ProfileSnapshot(State::Read, ProfileText(std::move(bytes)));
+}
+
+QString ProfileFile::readString(const QString& section, const QString& key,
+                                const QString& defaultValue) const {
+    return load().readString(section, key, defaultValue);
+}
+
+std::int32_t ProfileFile::readInteger(const QString& section, const QString& key,
+                                      std::int32_t defaultValue) const {
+    return load().readInteger(section, key, defaultValue);
+}
+
+bool ProfileFile::readFlag(const QString& section, const QString& key, bool defaultValue) const {
+    return load().readFlag(section, key, defaultValue);
+}
+
+void ProfileFile::writeString(const QString& section, const QString& key, const QString& value) {
+    write(section, {ProfileEntry{key, value}});
+}
+
+void ProfileFile::setBeforeReplaceHook(std::function<void(const QString&)> hook) {
+    beforeReplaceHook() = std::move(hook);
+}
+
+void ProfileFile::write(const QString& section, const QList<ProfileEntry>& entries) {
+    for (const ProfileEntry& entry : entries) {
+        if (const QString problem = ProfileText::problemWithEntry(section, entry);
+            !problem.isEmpty())
+            throw TerravaError(QStringLiteral("Cannot store this setting in %1: %2")
+                                   .arg(QDir::toNativeSeparators(filePath), problem));
+    }
+    const auto refuse = [this](const QString& reason) {
+        throw ProfileWriteError(filePath, reason);
+    };
+
+    const QString folder = QFileInfo(filePath).absolutePath();
+    if (!QDir().mkpath(folder))
+        refuse(QStringLiteral("its folder cannot be made"));
+
+    // Every copy of the program locks the same name; a lock left by a crashed copy is stale
+    // and taken over.
+    QLockFile lock(filePath + QStringLiteral(".lock"));
+    const QDeadlineTimer deadline(LockTimeoutMs);
+    while (!lock.tryLock(0)) {
+        if (lock.error() != QLockFile::LockFailedError)
+            refuse(QStringLiteral("its lock file cannot be made"));
+        if (deadline.hasExpired())
+            refuse(QStringLiteral("another copy of the program kept it locked"));
+        QThread::msleep(2);
+    }
+
+    const ProfileSnapshot current = load();
+    if (current.state() == ProfileSnapshot::State::Unreadable)
+        refuse(QStringLiteral("the present file cannot be read: %1").arg(current.problem()));
+    const QByteArray bytes = current.text().withEntries(section, entries);
+
+    const QString target = targetOf(filePath);
+    const QFileInfo targetInfo(target);
+    const QString targetFolder = targetInfo.absolutePath();
+    // Renaming would replace even a read-only file; one made read-only stays as it is.
+    if (targetInfo.exists() && !targetInfo.isWritable())
+        refuse(QStringLiteral("it is read-only"));
+
+    // Under the lock no other write is under way, so new files left beside the target are
+    // what a crashed write left behind.
+    const QString newFilePattern = targetInfo.fileName() + QStringLiteral(".*.new");
+    for (const QString& orphan : QDir(targetFolder).entryList({newFilePattern}, QDir::Files))
+        QFile::remove(QDir(targetFolder).filePath(orphan));
+
+    QTemporaryFile newFile(
+        QDir(targetFolder).filePath(targetInfo.fileName() + QStringLiteral(".XXXXXX.new")));
+    if (!newFile.open())
+        refuse(
+            QStringLiteral("a new file cannot be made beside it (%1)").arg(newFile.errorString()));
+    if (newFile.write(bytes) != bytes.size() || !newFile.flush() || !syncToDisk(newFile.handle()))
+        refuse(QStringLiteral("the new file cannot be written (%1)").arg(newFile.errorString()));
+    newFile.setPermissions(targetInfo.exists() ? targetInfo.permissions()
+                                               : QFile::ReadOwner | QFile::WriteOwner |
+                                                     QFile::ReadGroup | QFile::ReadOther);
+    newFile.close();
+
+    if (beforeReplaceHook())
+        beforeReplaceHook()(newFile.fileName());
+
+    std::error_code error;
+    std::filesystem::rename(fsPath(newFile.fileName()), fsPath(target), error);
+    if (error)
+        refuse(QStringLiteral("the new file cannot replace it (%1)")
+                   .arg(QString::fromStdString(error.message())));
+    newFile.setAutoRemove(false);
+    syncFolder(targetFolder);
+}

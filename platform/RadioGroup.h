@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QStringList>
+#include <vector>
+
+class QRadioButton;
+
+// A captioned group of radio buttons, one per item, each of which can be disabled by itself.
+// ItemIndex is clamped to -1 ... count - 1; selecting an item, by the player or by code, raises
+// OnClick after ItemIndex has changed, but setting -1 or the index already selected raises
+// nothing. The buttons share the group's height evenly in one column.
+class TRadioGroup : public QGroupBox {
+    Q_OBJECT
+    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE setItemIndex)
+public:
+    explicit TRadioGroup(QWidget* parent = nullptr);
+
+    int count() const { return int(items.size()); }
+    QString item(int index) const;
+    QStringList Items() const { return items; }
+    void addItem(const QString& text);
+    void clear();
+
+    int ItemIndex() const { return itemIndex; }
+    void setItemIndex(int index);
+
+    bool itemEnabled(int index) const;
+    void setItemEnabled(int index, bool enabled);
+    QRadioButton* button(int index) const { return buttons[std::size_t(index)]; }
+
+    // Where the buttons go for n items in a group of the given size with a text line of
+    // lineHeight pixels: each button's top and height.
+    struct ButtonPlace {
+        int top;
+        int height;
+    };
+    static std::vector<ButtonPlace> placeButtons(int n, int groupHeight, int lineHeight);
+
+signals:
+    void OnClick(QObject* Sender);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void arrange();
+    void showSelection();
+    int lineHeight() const;
+
+    QStringList items;
+    std::vector<QRadioButton*> buttons;
+    int itemIndex = -1;
+};

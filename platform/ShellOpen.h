@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+// Opens a document with the viewer the desktop associates with it; the result is not reported.
+// Tests put a handler in place of the desktop.
+namespace ShellOpen {
+void open(const QString& path);
+void setHandler(std::function<void(const QString&)> handler);
+} // namespace ShellOpen

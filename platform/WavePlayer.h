@@ -1,0 +1,56 @@
+#pragma once
+
+#include "SoundDevice.h"
+#include "WaveStream.h"
+
+#include <memory>
+
+// Plays wave files on the default audio output without waiting, on the user-interface thread:
+// the output pulls decoded samples from the file as it needs them, so nothing is decoded ahead
+// and an hour-long file opens as fast as a short one.
+//
+// Accepted: RIFF wave files (also the extensible and 64-bit variants) in the encodings the
+// decoder knows: 8-, 16-, 24- and 32-bit integer, 32- and 64-bit float, A-law, mu-law and the
+// usual ADPCM kinds, with any channel count and sample rate the output device takes. Samples
+// go to the device as 16-bit integers, or as floats for the wider encodings, falling back to
+// whatever sample type the device supports. Anything else is refused when it is opened, with
+// a text that names the file and what is wrong with it.
+//
+// Times are in milliseconds. Position stays 0 until Play, then rises to Length, and is Length
+// once the cue has played out, or once the output has stopped or refused to play it, so that
+// "position has reached length" always means "nothing is playing any more".
+class WavePlayer final : public SoundDevice {
+public:
+    WavePlayer();
+    ~WavePlayer() override;
+    WavePlayer(const WavePlayer&) = delete;
+    WavePlayer& operator=(const WavePlayer&) = delete;
+
+    void setFileName(const QString& name) override { soundFileName = name; }
+    QString fileName() const override { return soundFileName; }
+
+    void open() override;
+    void close() override;
+    void play() override;
+    // 0 while no device is open; only Length raises then.
+    qint64 position() override;
+    qint64 length() override;
+    int lastError() const override { return static_cast<int>(error); }
+
+    // The description of the last error; empty after success.
+    QString lastErrorText() const { return errorText; }
+    bool isOpen() const { return device != nullptr; }
+
+    // Whether the system offers an audio output at all.
+    static bool outputAvailable();
+
+private:
+    struct Device;
+
+    void setError(WaveError code, const QString& text = {});
+
+    QString soundFileName;
+    std::unique_ptr<Device> device;
+    WaveError error = WaveError::None;
+    QString errorText;
+};

@@ -1,0 +1,3 @@
+#include "QuizState.h"
+
+std::int32_t QuestionCount = 5;
