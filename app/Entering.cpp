@@ -45,11 +45,17 @@ void TOKBottomDlg::OKBtnClick() {
     hide();
 }
 
-void TOKBottomDlg::CancelBtnClick() { close(); }
+void TOKBottomDlg::CancelBtnClick() {
+    close();
+}
 
-void TOKBottomDlg::reject() { CancelBtn->click(); }
+void TOKBottomDlg::reject() {
+    CancelBtn->click();
+}
 
-void TOKBottomDlg::accept() { OKBtn->click(); }
+void TOKBottomDlg::accept() {
+    OKBtn->click();
+}
 
 void TOKBottomDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

@@ -8,18 +8,19 @@
 #include "FormScaling.h"
 #include "HImages.h"
 #include "PageControl.h"
-#include "QuizAdapters.h"
-#include "SoundCues.h"
-#include "UQuesiti.h"
 #include "PlayerSettings.h"
 #include "ProgressBar.h"
+#include "QuizAdapters.h"
 #include "QuizRandom.h"
 #include "QuizState.h"
 #include "RadioGroup.h"
+#include "ScreenSize.h"
 #include "ShellOpen.h"
+#include "SoundCues.h"
 #include "SpinEdit.h"
 #include "Timer.h"
 #include "TrackBar.h"
+#include "UQuesiti.h"
 #include "WavePlayer.h"
 #include "ui_MainForm.h"
 
@@ -119,9 +120,7 @@ void TMainForm::FormCreate() {
     RegionsHyperImages->setPicturesDir(QDir::currentPath() + QStringLiteral("/images"));
     FillList(RegionsHyperImages, ListBox);
     SpinEdit->setValue(QuestionCount);
-    const QSize screen = QGuiApplication::primaryScreen()
-                             ? QGuiApplication::primaryScreen()->size()
-                             : QSize(800, 600);
+    const QSize screen = PrimaryScreenSize();
     ScaleForm(this, ScaleForScreen(screen.width(), screen.height()));
     cues->Probe(); // the last step: when it fails, sound stays off for the run
     SoundAvailable = cues->SoundAvailable();
@@ -201,7 +200,9 @@ void TMainForm::setWindowColor(const QColor& color) {
     setAutoFillBackground(true);
 }
 
-QColor TMainForm::windowColor() const { return palette().color(QPalette::Window); }
+QColor TMainForm::windowColor() const {
+    return palette().color(QPalette::Window);
+}
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     event->accept(); // the window hides; nothing is saved

@@ -127,7 +127,9 @@ void TMainForm::TimerTimer() {
     cues->Tick(SoundCheckBox->isChecked());
 }
 
-void TMainForm::TimeTrackBarChange() { Timer->setInterval(TimeTrackBar->Position()); }
+void TMainForm::TimeTrackBarChange() {
+    Timer->setInterval(TimeTrackBar->Position());
+}
 
 void TMainForm::PlaySound(const QString& fileName) {
     cues->PlaySound(fileName, SoundCheckBox->isChecked());

@@ -40,11 +40,11 @@ private:
 };
 
 // main() for a benchmark program: the usual flags, with the ratio table at the end.
-#define TERRAVA_BENCHMARK_MAIN()                                                               \
-    int main(int argc, char** argv) {                                                          \
-        benchmark::Initialize(&argc, argv);                                                    \
-        RatioReporter reporter;                                                                \
-        benchmark::RunSpecifiedBenchmarks(&reporter);                                          \
-        benchmark::Shutdown();                                                                 \
-        return 0;                                                                              \
+#define TERRAVA_BENCHMARK_MAIN()                                                                   \
+    int main(int argc, char** argv) {                                                              \
+        benchmark::Initialize(&argc, argv);                                                        \
+        RatioReporter reporter;                                                                    \
+        benchmark::RunSpecifiedBenchmarks(&reporter);                                              \
+        benchmark::Shutdown();                                                                     \
+        return 0;                                                                                  \
     }

@@ -96,7 +96,9 @@ void TPaintArea::mouseMoveEvent(QMouseEvent* event) {
     owner->hotTrack(event->modifiers(), p.x(), p.y());
 }
 
-void TPaintArea::leaveEvent(QEvent*) { owner->pointerLeft(); }
+void TPaintArea::leaveEvent(QEvent*) {
+    owner->pointerLeft();
+}
 
 // --- the component -------------------------------------------------------------------------
 
@@ -109,7 +111,9 @@ TCustomHyperImages::TCustomHyperImages(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
 }
 
-TCustomHyperImages::~TCustomHyperImages() { DeleteRegions(); }
+TCustomHyperImages::~TCustomHyperImages() {
+    DeleteRegions();
+}
 
 bool TCustomHyperImages::HotspotAt(int X, int Y, QString& Name) const {
     return hotspots.HotspotAt(X, Y, scale, Name);
@@ -219,7 +223,9 @@ void TCustomHyperImages::setHintOnHot(bool value) {
     paintArea->setShowHint(value);
 }
 
-void TCustomHyperImages::setPicture(const QPixmap& value) { setPictureImage(value.toImage()); }
+void TCustomHyperImages::setPicture(const QPixmap& value) {
+    setPictureImage(value.toImage());
+}
 
 void TCustomHyperImages::setPictureImage(const QImage& value) {
     picture = value;
@@ -421,7 +427,9 @@ void TCustomHyperImages::clearHotRegion() {
     paintArea->update();
 }
 
-void TCustomHyperImages::pointerLeft() { clearHotRegion(); }
+void TCustomHyperImages::pointerLeft() {
+    clearHotRegion();
+}
 
 // --- the component's own mouse events: frame and margins only ------------------------------
 
@@ -456,4 +464,6 @@ void TCustomHyperImages::mouseMoveEvent(QMouseEvent* event) {
     emit OnMouseMove(this, event->modifiers(), p.x(), p.y());
 }
 
-void TCustomHyperImages::leaveEvent(QEvent*) { pointerLeft(); }
+void TCustomHyperImages::leaveEvent(QEvent*) {
+    pointerLeft();
+}

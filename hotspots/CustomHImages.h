@@ -123,8 +123,8 @@ signals:
     // The component's own events: only for its frame and the margins around the picture.
     void OnMouseDown(TCustomHyperImages* Sender, Qt::MouseButton Button,
                      Qt::KeyboardModifiers Shift, int X, int Y);
-    void OnMouseUp(TCustomHyperImages* Sender, Qt::MouseButton Button,
-                   Qt::KeyboardModifiers Shift, int X, int Y);
+    void OnMouseUp(TCustomHyperImages* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
+                   int X, int Y);
     void OnMouseMove(TCustomHyperImages* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
     void OnClick(TCustomHyperImages* Sender);
     void OnDblClick(TCustomHyperImages* Sender);

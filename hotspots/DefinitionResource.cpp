@@ -20,7 +20,8 @@ QStringList ReadDefinitionLines(const QString& path) {
         try {
             ParseHotspot(lines[i]);
         } catch (const TerravaError& e) {
-            throw TerravaError(QStringLiteral("%1, line %2: %3").arg(path).arg(i + 1).arg(e.message()));
+            throw TerravaError(
+                QStringLiteral("%1, line %2: %3").arg(path).arg(i + 1).arg(e.message()));
         }
     }
     return lines;

@@ -12,10 +12,9 @@ int HotspotDefinitionList::compare(const QString& a, const QString& b) const {
 }
 
 bool HotspotDefinitionList::add(const QString& line) {
-    auto at = std::lower_bound(items.begin(), items.end(), line, [this](const QString& item,
-                                                                         const QString& value) {
-        return compare(item, value) < 0;
-    });
+    auto at = std::lower_bound(
+        items.begin(), items.end(), line,
+        [this](const QString& item, const QString& value) { return compare(item, value) < 0; });
     if (at != items.end() && compare(*at, line) == 0)
         return false;
     items.insert(at, line);
@@ -42,7 +41,9 @@ void HotspotMap::BuildRegions(const QString& fileName) {
     }
 }
 
-void HotspotMap::DeleteRegions() { activeHotspots.clear(); }
+void HotspotMap::DeleteRegions() {
+    activeHotspots.clear();
+}
 
 int HotspotMap::hitIndex(std::int32_t x, std::int32_t y, std::int32_t scale) const {
     if (scale == 0)

@@ -41,7 +41,9 @@ int panelFrameWidth(const PanelFrameStyle& style) {
            (style.bevelOuter != BevelCut::None ? style.bevelWidth : 0) + style.borderWidth;
 }
 
-int panelBorderWidth(const PanelFrameStyle& style) { return style.singleBorder ? 2 : 0; }
+int panelBorderWidth(const PanelFrameStyle& style) {
+    return style.singleBorder ? 2 : 0;
+}
 
 void paintPanelFrame(QPainter& painter, const QRect& rect, const PanelFrameStyle& style,
                      const QColor& face, const QColor& light, const QColor& shadow) {

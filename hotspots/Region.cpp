@@ -35,7 +35,9 @@ bool allCollinear(const std::vector<Region::Point>& corners) {
 
 } // namespace
 
-Region Region::empty() { return Region(); }
+Region Region::empty() {
+    return Region();
+}
 
 Region Region::rectangle(std::int32_t ax, std::int32_t ay, std::int32_t bx, std::int32_t by) {
     Region r;

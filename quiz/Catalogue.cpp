@@ -2,6 +2,7 @@
 
 #include <QCollator>
 #include <QLocale>
+#include <algorithm>
 
 const std::array<QString, RegionCount> RegionPictures{
     QStringLiteral("Padania.bmp"), QStringLiteral("Etruria.bmp"), QStringLiteral("Ausonia.bmp"),

@@ -2,7 +2,7 @@
 
 #include "QuizRandom.h"
 #include "QuizState.h"
-#include "TownNames.h"
+#include "TownComparison.h"
 
 #include <algorithm>
 #include <vector>

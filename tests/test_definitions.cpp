@@ -41,8 +41,8 @@ private slots:
         QCOMPARE(rec.Name, QString("Milano"));
         QCOMPARE(int(rec.Shape), int(skEllipse));
         QCOMPARE(rec.Count, 4);
-        QCOMPARE(points(rec, 5), (QVector<Region::Point>{
-                                     {328, 297}, {370, 297}, {370, 332}, {328, 332}, {0, 0}}));
+        QCOMPARE(points(rec, 5),
+                 (QVector<Region::Point>{{328, 297}, {370, 297}, {370, 332}, {328, 332}, {0, 0}}));
     }
 
     void parsesPolygonInOrder() {
@@ -50,9 +50,9 @@ private slots:
             ParseHotspot("Italia.bmp/Sicilia=5;267,546;279,521;413,519;393,614;368,617;");
         QCOMPARE(int(rec.Shape), int(skPolygon));
         QCOMPARE(rec.Count, 5);
-        QCOMPARE(points(rec, 6), (QVector<Region::Point>{
-                                     {267, 546}, {279, 521}, {413, 519}, {393, 614}, {368, 617},
-                                     {0, 0}}));
+        QCOMPARE(points(rec, 6),
+                 (QVector<Region::Point>{
+                     {267, 546}, {279, 521}, {413, 519}, {393, 614}, {368, 617}, {0, 0}}));
     }
 
     void shapeCodes() {
@@ -120,12 +120,18 @@ private slots:
     void malformedLinesQuoteTheLine_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("fault");
-        QTest::newRow("no slash") << "Milano=-3;1,1;2,2;" << "has no \"/\"";
-        QTest::newRow("no equals") << "a.bmp/Milano" << "has no \"=\"";
-        QTest::newRow("code without semicolon") << "a.bmp/M=-3" << "after its shape code";
-        QTest::newRow("x without comma") << "a.bmp/M=-3;12;" << "after an x value";
-        QTest::newRow("y without semicolon") << "a.bmp/M=-3;12,13" << "after a y value";
-        QTest::newRow("code above 100") << "a.bmp/M=101;1,1;" << "at most 100";
+        QTest::newRow("no slash") << "Milano=-3;1,1;2,2;"
+                                  << "has no \"/\"";
+        QTest::newRow("no equals") << "a.bmp/Milano"
+                                   << "has no \"=\"";
+        QTest::newRow("code without semicolon") << "a.bmp/M=-3"
+                                                << "after its shape code";
+        QTest::newRow("x without comma") << "a.bmp/M=-3;12;"
+                                         << "after an x value";
+        QTest::newRow("y without semicolon") << "a.bmp/M=-3;12,13"
+                                             << "after a y value";
+        QTest::newRow("code above 100") << "a.bmp/M=101;1,1;"
+                                        << "at most 100";
         QString many = "a.bmp/M=3;";
         for (int i = 0; i < 101; ++i)
             many += "1,1;";
@@ -154,9 +160,9 @@ private slots:
         QVERIFY(list.add("Etruria.bmp/Roma=-3;1,1;5,5;"));
         QVERIFY(list.add("padania.bmp/bergamo=-3;1,1;5,5;"));
         QVERIFY(!list.add("PADANIA.BMP/MILANO=-3;1,1;5,5;"));
-        QCOMPARE(list.lines(), (QStringList{"Etruria.bmp/Roma=-3;1,1;5,5;",
-                                            "padania.bmp/bergamo=-3;1,1;5,5;",
-                                            "Padania.bmp/Milano=-3;1,1;5,5;"}));
+        QCOMPARE(list.lines(),
+                 (QStringList{"Etruria.bmp/Roma=-3;1,1;5,5;", "padania.bmp/bergamo=-3;1,1;5,5;",
+                              "Padania.bmp/Milano=-3;1,1;5,5;"}));
         // A blank sorts before letters: "La Spezia" before "Latina", "L Aquila" first.
         list.assign({"E.bmp/Latina=1;", "E.bmp/La Spezia=1;", "E.bmp/L Aquila=1;"});
         QCOMPARE(list.lines(),
@@ -165,10 +171,9 @@ private slots:
 
     void buildRegionsTakesExactPictureNames() {
         HotspotMap map;
-        map.definitions().assign({"Etruria.bmp/Firenze=-3;247,76;272,94;",
-                                  "Padania.bmp/Firenze=-3;608,623;629,640;",
-                                  "padania.bmp/Lower=-3;0,0;10,10;",
-                                  "Padania.bmp/Milano=-3;328,297;370,332;"});
+        map.definitions().assign(
+            {"Etruria.bmp/Firenze=-3;247,76;272,94;", "Padania.bmp/Firenze=-3;608,623;629,640;",
+             "padania.bmp/Lower=-3;0,0;10,10;", "Padania.bmp/Milano=-3;328,297;370,332;"});
         map.BuildRegions("Padania.bmp");
         QCOMPARE(map.active().size(), std::size_t(2));
         QCOMPARE(map.active()[0].line, 1);
@@ -184,8 +189,8 @@ private slots:
 
     void buildRegionsStopsAtABadLineKeepingEarlierEntries() {
         HotspotMap map;
-        map.definitions().assign({"a.bmp/A=-1;0,0;5,5;", "a.bmp/B=-1;x,0;5,5;",
-                                  "a.bmp/C=-1;0,0;5,5;"});
+        map.definitions().assign(
+            {"a.bmp/A=-1;0,0;5,5;", "a.bmp/B=-1;x,0;5,5;", "a.bmp/C=-1;0,0;5,5;"});
         QCOMPARE(errorOf([&] { map.BuildRegions("a.bmp"); }),
                  QString("'x' is not a valid integer value"));
         QCOMPARE(map.active().size(), std::size_t(1));

@@ -36,8 +36,8 @@ struct Boxes {
 
 // Moves the pointer over a widget with a real mouse-move event, button up.
 void moveTo(QWidget* widget, QPoint at) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
 }
 

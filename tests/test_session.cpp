@@ -3,6 +3,7 @@
 #include "QuizState.h"
 #include "UQuesiti.h"
 
+#include <QSet>
 #include <QTest>
 #include <memory>
 

@@ -7,9 +7,9 @@ BUILD_PACKAGES=(
 )
 # What the game needs to run on a desktop.
 RUN_PACKAGES=(
-    qt6-qpa-plugins fonts-dejavu-core
+    qt6-qpa-plugins fonts-dejavu-core fonts-liberation2
 )
 # What the test suite needs besides: a headless X server for the real-window tests.
 TEST_PACKAGES=(
-    xvfb xauth
+    xvfb xauth pulseaudio pulseaudio-utils
 )

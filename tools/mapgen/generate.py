@@ -13,6 +13,7 @@ import maps
 import nationfit
 import overlay
 import projection
+import shapes
 import sounds
 import style
 import towns as town_data
@@ -22,7 +23,7 @@ import towns as town_data
 PICTURE_SIZES = {
     "Italia.bmp": (561, 623),
     "Padania.bmp": (952, 647),
-    "Etruria.bmp": (840, 540),
+    "Etruria.bmp": (1030, 540),
     "Ausonia.bmp": (1040, 645),
     "Sicilia.bmp": (560, 345),
     "Sardegna.bmp": (280, 490),
@@ -108,5 +109,6 @@ if __name__ == "__main__":
         sys.exit("usage: generate.py WORK_DIR CONTENT_DIR")
     try:
         main(sys.argv[1], sys.argv[2])
-    except (town_data.TownError, geodata.GeoDataError, sounds.SoundError) as e:
+    except (town_data.TownError, geodata.GeoDataError, sounds.SoundError,
+            shapes.DefinitionError) as e:
         sys.exit(f"generate: {e}")

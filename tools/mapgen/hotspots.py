@@ -51,12 +51,7 @@ def patch_mask(hotspot, width, height):
     mask = hotspot.mask(width, height)
     if hotspot.code > 0:
         return mask
-    (x1, _), (x2, _) = hotspot.points[:2]
-    for _ in range(style.patch_inset(abs(x2 - x1))):
-        inner = mask.copy()
-        inner[1:, :] &= mask[:-1, :]
-        inner[:-1, :] &= mask[1:, :]
-        inner[:, 1:] &= mask[:, :-1]
-        inner[:, :-1] &= mask[:, 1:]
-        mask = inner
+    (x1, y1), (x2, y2) = hotspot.points[:2]
+    for _ in range(style.patch_inset(min(abs(x2 - x1), abs(y2 - y1)))):
+        mask = shapes.interior(mask)
     return mask

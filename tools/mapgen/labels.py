@@ -42,7 +42,7 @@ LABELS = {
         Label("Lago di Garda", 10.55, 45.62, lake=True, anchor="rm"),
     ],
     "Etruria.bmp": [
-        Label("CROAZIA", 15.45, 44.05),
+        Label("CROAZIA", 16.45, 43.85),
         Label("Lago Trasimeno", 12.02, 43.14, lake=True, anchor="rm"),
         Label("Lago di Bolsena", 11.8, 42.6, lake=True, anchor="rm"),
         Label("Lago di Bracciano", 12.1, 42.12, lake=True, anchor="rm"),

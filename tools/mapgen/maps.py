@@ -11,18 +11,8 @@ import style
 from labels import COUNTRY_NAME, COUNTRY_NAME_AT, LABELS
 from raster import Canvas
 
-RIVER_LEVELS = {"Padania.bmp": ["-I1", "-I2", "-I3"], "Italia.bmp": ["-I1"]}
-DEFAULT_RIVER_LEVELS = ["-I1", "-I2"]
-
-
-def _outline(mask):
-    """The pixels of mask with a 4-neighbour outside it."""
-    inner = mask.copy()
-    inner[1:, :] &= mask[:-1, :]
-    inner[:-1, :] &= mask[1:, :]
-    inner[:, 1:] &= mask[:, :-1]
-    inner[:, :-1] &= mask[:, 1:]
-    return mask & ~inner
+RIVER_LEVELS = {"Italia.bmp": ["-I1"]}
+DEFAULT_RIVER_LEVELS = ["-I1", "-I2", "-I3"]
 
 
 def _project_segments(segments, projection):
@@ -42,7 +32,7 @@ def base_map(gmt, picture, projection, width, height):
     levels = RIVER_LEVELS.get(picture, DEFAULT_RIVER_LEVELS)
     for seg in _project_segments(gmt.lines(wide, levels), projection):
         canvas.polyline(seg, style.WATER, allowed=land)
-    canvas.fill(_outline(land), style.COAST)
+    canvas.fill(shapes.outline(land), style.COAST)
     for seg in _project_segments(gmt.lines(wide, ["-N1"]), projection):
         canvas.polyline(seg, style.COAST, allowed=land)
     return canvas, land

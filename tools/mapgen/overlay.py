@@ -6,7 +6,6 @@ from PIL import Image
 
 import layout
 import shapes
-from maps import _outline
 
 OUTLINE = (255, 0, 255)
 REAL_PLACE = (255, 128, 0)
@@ -30,7 +29,7 @@ def region_overlay(path, pixels, palette, spots, towns, projection):
     hidden = layout.place(width, height).first_visible_row()
     rgb[:hidden] = rgb[:hidden] // 2
     for spot in spots:
-        rgb[_outline(spot.mask(width, height))] = OUTLINE
+        rgb[shapes.outline(spot.mask(width, height))] = OUTLINE
         _mark(rgb, *projection.to_pixel(towns[spot.name].lon, towns[spot.name].lat))
     Image.fromarray(rgb).save(path)
 
@@ -39,7 +38,7 @@ def nation_overlay(path, pixels, palette, definitions, towns, projection):
     rgb = _rgb(pixels, palette)
     height, width = pixels.shape
     for line in definitions:
-        rgb[_outline(shapes.parse(line).mask(width, height))] = OUTLINE
+        rgb[shapes.outline(shapes.parse(line).mask(width, height))] = OUTLINE
     for t in towns.values():
         _mark(rgb, *projection.to_pixel(t.lon, t.lat))
     Image.fromarray(rgb).save(path)

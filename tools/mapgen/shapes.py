@@ -89,3 +89,18 @@ def polygon_mask(corners, width, height):
             last = min(width, int(np.ceil(right - 0.5)))
             out[y, first:last] = True
     return out
+
+
+def interior(mask):
+    """The pixels of mask whose four neighbours are all in it."""
+    inner = mask.copy()
+    inner[1:, :] &= mask[:-1, :]
+    inner[:-1, :] &= mask[1:, :]
+    inner[:, 1:] &= mask[:, :-1]
+    inner[:, :-1] &= mask[:, 1:]
+    return inner
+
+
+def outline(mask):
+    """The pixels of mask with a neighbour outside it."""
+    return mask & ~interior(mask)

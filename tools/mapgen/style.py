@@ -28,9 +28,9 @@ def hotspot_size(population):
     return side, side
 
 
-def patch_inset(box_width):
+def patch_inset(box_side):
     """How many pixels a town's dark-green patch stays inside its hotspot's edge."""
-    return max(1, round(box_width * 0.1))
+    return max(1, round(box_side * 0.1))
 
 
 def nation_patch_size(population):
