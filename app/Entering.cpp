@@ -1,5 +1,6 @@
 #include "Entering.h"
 
+#include "ActiveForm.h"
 #include "ErrorBox.h"
 #include "FormScaling.h"
 #include "MainForm.h"
@@ -55,6 +56,12 @@ void TOKBottomDlg::reject() {
 
 void TOKBottomDlg::accept() {
     OKBtn->click();
+}
+
+bool TOKBottomDlg::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        ActiveForm::activate(this);
+    return QDialog::event(event);
 }
 
 void TOKBottomDlg::showEvent(QShowEvent* event) {

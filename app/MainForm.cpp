@@ -24,11 +24,15 @@
 #include "WavePlayer.h"
 #include "ui_MainForm.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QRadioButton>
 #include <QScreen>
+#include <QSlider>
 
 TMainForm::TMainForm(QWidget* parent, std::unique_ptr<SoundDevice> soundDevice)
     : QWidget(parent), ui(new Ui::MainForm),
@@ -193,11 +197,25 @@ void TMainForm::ColorButtonClick() {
 
 void TMainForm::setWindowColor(const QColor& color) {
     // The page control, its pages, the labels, the radio group, the check box and the sliders
-    // take the window's colour; list and spin box keep their base colour, buttons theirs.
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, color);
-    setPalette(pal);
+    // take the window's colour; list and spin box keep their base colour, buttons theirs and
+    // the maps their panel colour. Each is given it, so that none keeps an older colour.
+    auto recolour = [&color](QWidget* w) {
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::Window, color);
+        w->setPalette(pal);
+    };
+    recolour(this);
     setAutoFillBackground(true);
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (w->isWindow())
+            continue;
+        if (qobject_cast<QTabWidget*>(w) ||
+            w->parentWidget() == PageControl->widget(0)->parentWidget() ||
+            qobject_cast<QLabel*>(w) || qobject_cast<TRadioGroup*>(w) ||
+            qobject_cast<QCheckBox*>(w) || qobject_cast<QSlider*>(w) ||
+            qobject_cast<QRadioButton*>(w))
+            recolour(w);
+    }
 }
 
 QColor TMainForm::windowColor() const {

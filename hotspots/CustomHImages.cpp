@@ -5,11 +5,13 @@
 #include "MessageBoxes.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <QtEndian>
 
 namespace {
 
@@ -22,6 +24,46 @@ QRegion toQRegion(const Region& region) {
     return pixels;
 }
 
+// The reader fills the rows missing from a file cut short with whatever memory held: an
+// uncompressed bitmap must hold all the rows its header announces. Says what is missing, or
+// nothing when the file is whole or its header is left to the reader to judge.
+QString bitmapCutShort(QFile& file) {
+    const QByteArray head = file.peek(30);
+    if (head.size() < 30 || !head.startsWith("BM"))
+        return {};
+    const auto u16 = [&](int at) { return qFromLittleEndian<quint16>(head.constData() + at); };
+    const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(head.constData() + at); };
+    const quint32 dataOffset = u32(10);
+    const quint32 headerSize = u32(14);
+    qint64 width = 0, height = 0, bits = 0;
+    if (headerSize == 12) {
+        width = u16(18);
+        height = u16(20);
+        bits = u16(24);
+    } else if (headerSize >= 40) {
+        const QByteArray info = file.peek(34);
+        if (info.size() < 34)
+            return {};
+        width = qFromLittleEndian<qint32>(head.constData() + 18);
+        height = qAbs(qint64(qFromLittleEndian<qint32>(head.constData() + 22)));
+        bits = u16(28);
+        const quint32 compression = qFromLittleEndian<quint32>(info.constData() + 30);
+        if (compression != 0 && compression != 3) // run-length coded: no fixed size
+            return {};
+    } else {
+        return {};
+    }
+    if (width <= 0 || height <= 0 || bits <= 0 || bits > 32)
+        return {};
+    const qint64 rowBytes = (width * bits + 31) / 32 * 4;
+    const qint64 needed = qint64(dataOffset) + rowBytes * height;
+    if (file.size() >= needed)
+        return {};
+    return QStringLiteral("the file is cut short: it holds %1 bytes of the %2 its header announces")
+        .arg(file.size())
+        .arg(needed);
+}
+
 QImage readPicture(const QString& path, const QString& name) {
     const QString extension = QFileInfo(name).suffix().toLower();
     if (extension == QLatin1String("wmf") || extension == QLatin1String("emf"))
@@ -31,12 +73,22 @@ QImage readPicture(const QString& path, const QString& name) {
     if (extension != QLatin1String("bmp") && extension != QLatin1String("ico"))
         throw TerravaError(
             QStringLiteral("Unknown picture file extension (.%1)").arg(QFileInfo(name).suffix()));
-    QImageReader reader(path, extension.toLatin1());
+    const auto cannotRead = [&](const QString& why) {
+        return TerravaError(
+            QStringLiteral("Cannot read the picture %1: %2").arg(QDir::toNativeSeparators(path), why));
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw cannotRead(file.errorString());
+    if (extension == QLatin1String("bmp")) {
+        if (const QString why = bitmapCutShort(file); !why.isEmpty())
+            throw cannotRead(why);
+    }
+    QImageReader reader(&file, extension.toLatin1());
     reader.setDecideFormatFromContent(false);
     QImage image = reader.read();
     if (image.isNull())
-        throw TerravaError(QStringLiteral("Cannot read the picture %1: %2")
-                               .arg(QDir::toNativeSeparators(path), reader.errorString()));
+        throw cannotRead(reader.errorString());
     return image;
 }
 

@@ -3,9 +3,10 @@
 #include <QColorDialog>
 
 bool TColorDialog::Execute(QWidget* parent) {
-    const QColor chosen = QColorDialog::getColor(color, parent);
-    if (!chosen.isValid())
+    QColorDialog dialog(color, parent);
+    dialog.setOption(QColorDialog::DontUseNativeDialog); // the same chooser on every desktop
+    if (dialog.exec() != QDialog::Accepted)
         return false;
-    color = chosen;
+    color = dialog.selectedColor();
     return true;
 }

@@ -17,11 +17,14 @@
 #include "TrackBar.h"
 #include "UQuesiti.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -31,13 +34,19 @@
 
 namespace {
 
-// A media player that always opens and plays silently, recording what it was asked.
+// A media player that always opens and plays silently, recording what it was asked; or,
+// with failing set, refuses every open as a machine without sound would.
 class SilentPlayer final : public SoundDevice {
 public:
     QStringList opened;
+    bool failing = false;
     void setFileName(const QString& name) override { file = name; }
     QString fileName() const override { return file; }
-    void open() override { opened << file; }
+    void open() override {
+        if (failing)
+            throw TerravaError("Cannot play sound file \"" + file + "\": no audio output device");
+        opened << file;
+    }
     void close() override {}
     void play() override {}
     qint64 position() override { return 0; }
@@ -92,8 +101,9 @@ class WindowsTest : public QObject {
     SilentPlayer* player = nullptr;
     QHash<QString, QPoint> nationPoints;
 
-    void makeForm() {
+    void makeForm(bool soundFails = false) {
         auto sound = std::make_unique<SilentPlayer>();
+        sound->failing = soundFails;
         player = sound.get();
         form = std::make_unique<TMainForm>(nullptr, std::move(sound));
         form->resize(804, 551);
@@ -406,6 +416,119 @@ private slots:
         QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
         QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(!QFile::exists(ProfileFile::defaultPath()));
+    }
+
+    void failedProbeReportsOnceThenSilence() {
+        form.reset();
+        Boxes boxes;
+        makeForm(true);
+        QCOMPARE(boxes.shown.size(), 1);
+        QCOMPARE(boxes.shown[0].caption, QString("Terrava"));
+        QCOMPARE(boxes.shown[0].text,
+                 QString("Cannot play sound file \"Whistle.wav\": no audio output device."));
+        QVERIFY(!form->SoundAvailable);
+        QCOMPARE(form->ListBox->count(), 130); // the steps before the probe were all done
+        QCOMPARE(form->SpinEdit->Value(), 5);
+        player->failing = false;
+        form->SoundCheckBox->setChecked(true);
+        form->StartButton->click();
+        form->TimerTimer();
+        form->PlaySound("Cough2.wav");
+        QVERIFY(player->opened.isEmpty()); // no cue and no tick query for the whole run
+        QCOMPARE(boxes.shown.size(), 1);
+    }
+
+    void soundOffPlaysNothing() {
+        Boxes boxes;
+        form->SoundCheckBox->setChecked(false);
+        form->StartButton->click();
+        form->PlaySound("Cough2.wav");
+        QCOMPARE(player->opened, QStringList{"Whistle.wav"});
+        form->SoundCheckBox->setChecked(true);
+        form->PlaySound("Cough2.wav");
+        QCOMPARE(player->opened.last(), QString("Cough2.wav"));
+    }
+
+    void handingOverFromTheDialogAsksAWaitingTown() {
+        TOKBottomDlg dialog;
+        dialog.setMainForm(form.get());
+        form->StartButton->click();
+        form->hide();
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        // A found town waits for the next one; the activation by the hand-over asks it.
+        form->Session->MarkFound();
+        form->FoundFlag = true;
+        form->HotSpotLabel->setText("Milano");
+        dialog.OKBtn->click();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTRY_VERIFY(!form->FoundFlag);
+        QCOMPARE(form->RadioGroup->ItemIndex(), 1);
+        QCOMPARE(form->TownToFindLabel->text(), form->RadioGroup->item(1));
+        QCOMPARE(form->HotSpotLabel->text(), QString());
+        // Closing one of our own message boxes is no hand-over.
+        form->FoundFlag = true;
+        QMessageBox box(QMessageBox::Information, "Information", "Good! ", QMessageBox::Ok,
+                        form.get());
+        QTimer::singleShot(50, &box, [&] { box.accept(); });
+        box.exec();
+        QTest::qWait(50);
+        QVERIFY(form->FoundFlag);
+        form->FoundFlag = false;
+    }
+
+    void refusedSaveIsReportedWithThePath() {
+        Boxes boxes;
+        const QString blocker = QDir::tempPath() + "/terrava-not-a-folder";
+        QFile file(blocker);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        qputenv("XDG_CONFIG_HOME", blocker.toUtf8()); // a folder that cannot be made
+        QStandardPaths::setTestModeEnabled(false);
+        const QString path = ProfileFile::defaultPath();
+        form->SaveButton->click();
+        QStandardPaths::setTestModeEnabled(true);
+        qunsetenv("XDG_CONFIG_HOME");
+        QFile::remove(blocker);
+        QCOMPARE(boxes.shown.size(), 1);
+        QCOMPARE(boxes.shown[0].caption, QString("Terrava"));
+        QCOMPARE(boxes.shown[0].text, "Unable to write to " + path + ".");
+    }
+
+    void colorChooserStartsBlackThenOnTheLastColour() {
+        QColor startedOn;
+        auto choose = [&](const QColor& pick, bool confirm) {
+            QTimer::singleShot(0, [&, pick, confirm] {
+                auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                startedOn = dialog->currentColor();
+                dialog->setCurrentColor(pick);
+                confirm ? dialog->accept() : dialog->reject();
+            });
+            form->ColorButton->click();
+        };
+        choose(QColor(10, 20, 30), true);
+        QCOMPARE(startedOn.rgb(), QColor(Qt::black).rgb());
+        QCOMPARE(form->windowColor().rgb(), QColor(10, 20, 30).rgb());
+        QCOMPARE(form->Questions->palette().color(QPalette::Window).rgb(),
+                 QColor(10, 20, 30).rgb());
+        QVERIFY(form->ListBox->palette().color(QPalette::Base) != QColor(10, 20, 30));
+        choose(QColor(200, 0, 0), false); // cancelled: nothing changes
+        QCOMPARE(startedOn.rgb(), QColor(10, 20, 30).rgb());
+        QCOMPARE(form->windowColor().rgb(), QColor(10, 20, 30).rgb());
+    }
+
+    void onlyThreeControlsShowHints() {
+        QStringList withHints;
+        for (QWidget* w : form->findChildren<QWidget*>())
+            if (!w->toolTip().isEmpty())
+                withHints << w->objectName();
+        withHints.sort();
+        QCOMPARE(withHints, (QStringList{"ListBox", "SaveButton", "TownsTrackBar"}));
+        QCOMPARE(form->Nation->cursor().shape(), Qt::DragMoveCursor);
+        QCOMPARE(form->NationHyperImages->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(form->RegionsHyperImages->HotCursor(), int(crHandPoint));
     }
 };
 

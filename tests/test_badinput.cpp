@@ -1,0 +1,552 @@
+// Bad input of every kind the program reads: pictures, sounds, hotspot definitions and the
+// settings file. Each case asserts a message that says what went wrong and where, that nothing
+// already loaded or stored is lost, and that good input still works afterwards.
+//
+// Run by with-pulseaudio.sh: TERRAVA_SOUND=server promises a private sound server with a null
+// sink, TERRAVA_SOUND=none promises no server at all; the sound cases check either outcome.
+
+#include "DefinitionResource.h"
+#include "Error.h"
+#include "HImages.h"
+#include "MainForm.h"
+#include "MessageBoxes.h"
+#include "SoundDevice.h"
+#include "SpinEdit.h"
+#include "TrackBar.h"
+#include "WavePlayer.h"
+
+#include <QCheckBox>
+#include <QBuffer>
+#include <QDir>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+#include <cmath>
+#include <sys/fsuid.h>
+#include <unistd.h>
+
+extern QString PlayerName;
+
+namespace {
+
+QString errorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const TerravaError& e) {
+        return e.message();
+    }
+    return QString();
+}
+
+struct Boxes {
+    QList<MessageRequest> shown;
+    Boxes() {
+        MessageBoxes::setHandler([this](const MessageRequest& r) { shown << r; });
+    }
+    ~Boxes() { MessageBoxes::setHandler({}); }
+};
+
+qint64 residentBytes() {
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    return statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE);
+}
+
+template <typename T> void append(QByteArray& bytes, T value) {
+    value = qToLittleEndian(value);
+    bytes.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// --- pictures ------------------------------------------------------------------------------
+
+// An 8-bit picture: a pale land with one dark patch.
+QImage makePicture(int w, int h) {
+    QImage image(w, h, QImage::Format_Indexed8);
+    image.setColorCount(2);
+    image.setColor(0, qRgb(240, 240, 224));
+    image.setColor(1, qRgb(0, 128, 0));
+    image.fill(0);
+    for (int y = h / 4; y < h / 2; ++y)
+        for (int x = w / 4; x < w / 2; ++x)
+            image.setPixel(x, y, 1);
+    return image;
+}
+
+QByteArray bmpBytes(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
+
+// The two headers of a 24-bit BMP that claims width x height pixels, then a little data.
+QByteArray hugeBmpHeader(qint32 width, qint32 height) {
+    const quint32 rowBytes = (quint32(width) * 3 + 3) & ~3u;
+    const quint32 imageBytes = rowBytes * quint32(height); // wraps: the header lies anyway
+    QByteArray h("BM");
+    append<quint32>(h, 54 + imageBytes);
+    append<quint32>(h, 0);
+    append<quint32>(h, 54);
+    append<quint32>(h, 40);
+    append<qint32>(h, width);
+    append<qint32>(h, height);
+    append<quint16>(h, 1);
+    append<quint16>(h, 24);
+    append<quint32>(h, 0); // no compression
+    append<quint32>(h, imageBytes);
+    append<qint32>(h, 2835);
+    append<qint32>(h, 2835);
+    append<quint32>(h, 0);
+    append<quint32>(h, 0);
+    return h + QByteArray(4096, '\x7f');
+}
+
+const QStringList townLines{
+    "Etruria.bmp/Roma=-3;40,40;60,60;",
+    "Padania.bmp/Bergamo=-1;10,10;30,30;",
+    "Padania.bmp/Milano=-3;50,50;90,80;",
+};
+
+// --- sounds --------------------------------------------------------------------------------
+
+struct WaveFormat {
+    quint16 tag = 1; // 1 integer PCM, 3 float
+    quint16 channels = 1;
+    quint32 rate = 8000;
+    quint16 bits = 16;
+    int blockAlign() const { return channels * bits / 8; }
+};
+
+QByteArray waveHeader(const WaveFormat& f, quint32 dataBytes) {
+    QByteArray h("RIFF");
+    append<quint32>(h, 36 + dataBytes);
+    h += "WAVEfmt ";
+    append<quint32>(h, 16);
+    append<quint16>(h, f.tag);
+    append<quint16>(h, f.channels);
+    append<quint32>(h, f.rate);
+    append<quint32>(h, f.rate * f.blockAlign());
+    append<quint16>(h, f.blockAlign());
+    append<quint16>(h, f.bits);
+    h += "data";
+    append<quint32>(h, dataBytes);
+    return h;
+}
+
+// A tone of ms milliseconds in the file's own encoding, the same on every channel.
+QByteArray toneFile(const WaveFormat& f, int ms) {
+    QByteArray data;
+    const qint64 frames = qint64(f.rate) * ms / 1000;
+    for (qint64 i = 0; i < frames; ++i) {
+        const double s = 0.5 * std::sin(double(i) * 2 * M_PI * 440 / f.rate);
+        for (int c = 0; c < f.channels; ++c) {
+            if (f.tag == 3)
+                append<float>(data, float(s));
+            else if (f.bits == 8)
+                data.append(char(quint8(std::lround(s * 127 + 128))));
+            else
+                append<qint16>(data, qint16(std::lround(s * 32767)));
+        }
+    }
+    return waveHeader(f, quint32(data.size())) + data;
+}
+
+// Opens the file; the message of the refusal, or an empty string.
+QString openFailure(WavePlayer& player, const QString& name) {
+    player.setFileName(name);
+    return errorOf([&] { player.open(); });
+}
+
+// --- the main window -----------------------------------------------------------------------
+
+// A media player that always opens and plays silently.
+class SilentPlayer final : public SoundDevice {
+public:
+    void setFileName(const QString& name) override { file = name; }
+    QString fileName() const override { return file; }
+    void open() override {}
+    void close() override {}
+    void play() override {}
+    qint64 position() override { return 0; }
+    qint64 length() override { return 0; }
+    int lastError() const override { return 0; }
+
+private:
+    QString file;
+};
+
+// Sets every setting control away from its default.
+void setNonDefaults(TMainForm& form) {
+    form.ListBox->item(2)->setSelected(true);
+    form.TimeTrackBar->setPosition(700);
+    form.TownsTrackBar->setPosition(8);
+    form.SpinEdit->setValue(17);
+    form.SoundCheckBox->setChecked(true);
+}
+
+} // namespace
+
+class BadInputTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    QString pictures;
+    QString configHome;
+    bool haveOutput = false;
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir.isValid());
+        // The settings file of these tests lives here, never in the user's own folder.
+        configHome = dir.filePath("config");
+        QVERIFY(QDir().mkpath(configHome));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome));
+        QCoreApplication::setApplicationName("Terrava");
+        QVERIFY(ProfileFile::defaultPath().startsWith(configHome + '/'));
+
+        pictures = dir.filePath("images") + '/';
+        QVERIFY(QDir().mkpath(pictures));
+        // Searchable by anyone: the unreadable-file case reads it as another user.
+        QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFile::ExeOther |
+                                              QFile::ExeGroup);
+        QFile::setPermissions(pictures, QFile::permissions(pictures) | QFile::ExeOther |
+                                            QFile::ExeGroup | QFile::ReadOther);
+        QVERIFY(makePicture(200, 100).save(pictures + "Padania.bmp", "BMP"));
+
+        const QByteArray promise = qgetenv("TERRAVA_SOUND");
+        haveOutput = WavePlayer::outputAvailable();
+        if (promise == "server")
+            QVERIFY2(haveOutput, "the private sound server offers no audio output");
+        if (promise == "none")
+            QVERIFY2(!haveOutput, "an audio output is present although no server should be");
+    }
+
+    // --- pictures ---
+
+    void badPictures_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes"); // empty with mode "folder": a folder of that name
+        QTest::addColumn<QString>("mode");     // "file", "folder" or "unreadable"
+        QTest::addColumn<QString>("message");  // how the message starts; %1 the full path
+
+        const QString cannotRead = QStringLiteral("Cannot read the picture %1: ");
+        const QByteArray good = bmpBytes(makePicture(120, 90));
+        QTest::newRow("zero bytes") << "Empty.bmp" << QByteArray() << "file" << cannotRead;
+        QTest::newRow("truncated")
+            << "Cut.bmp" << good.left(good.size() / 2) << "file" << cannotRead;
+        QTest::newRow("header only")
+            << "Headless.bmp" << good.left(40) << "file" << cannotRead;
+        QTest::newRow("60000 x 60000")
+            << "Huge.bmp" << hugeBmpHeader(60000, 60000) << "file" << cannotRead;
+        QTest::newRow("negative width")
+            << "Negative.bmp" << hugeBmpHeader(-60000, 100) << "file" << cannotRead;
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        makePicture(20, 20).save(&buffer, "PNG");
+        QTest::newRow("PNG renamed") << "Renamed.bmp" << png << "file" << cannotRead;
+        QTest::newRow("folder") << "Etruria.bmp" << QByteArray() << "folder"
+                                << "File Etruria.bmp not found.\rThe file should be in "
+                                   "directory :\r" +
+                                       pictures;
+        QTest::newRow("unreadable") << "Locked.bmp" << good << "unreadable" << cannotRead;
+    }
+    void badPictures() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, mode);
+        QFETCH(QString, message);
+        const QString path = pictures + name;
+        if (mode == "folder")
+            QVERIFY(QDir().mkpath(path));
+        else
+            QVERIFY(writeFile(path, bytes));
+
+        THyperImages map;
+        map.resize(202, 102);
+        map.setHotspotsDef(townLines);
+        map.setPicturesDir(pictures);
+        map.LoadPicture("Padania.bmp");
+        QCOMPARE(map.ActiveHotspots().size(), std::size_t(2));
+
+        Boxes boxes;
+        QString error;
+        if (mode == "unreadable") {
+            QVERIFY(QFile::setPermissions(path, {}));
+            // Root reads any file: the load runs as nobody for the file system, on this
+            // thread alone, which drops the override of file permissions with it.
+            const bool asRoot = geteuid() == 0;
+            if (asRoot)
+                setfsuid(65534);
+            error = errorOf([&] { map.LoadPicture(name); });
+            if (asRoot) {
+                setfsuid(0);
+                QCOMPARE(setfsuid(uid_t(-1)), 0); // back to root for the file system
+            }
+            QVERIFY2(error.contains("ermission denied"), qPrintable(error));
+        } else {
+            error = errorOf([&] { map.LoadPicture(name); });
+        }
+
+        if (mode == "folder") {
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+            QCOMPARE(boxes.shown.size(), 1);
+            QCOMPARE(boxes.shown[0].kind, MessageKind::Error);
+            QCOMPARE(boxes.shown[0].text, message);
+            QCOMPARE(map.ActiveHotspots().size(), std::size_t(2)); // nothing was touched
+        } else {
+            QVERIFY(boxes.shown.isEmpty());
+            QVERIFY2(error.startsWith(message.arg(path)), qPrintable(error));
+            // Something is said after the colon: why the picture could not be read.
+            QVERIFY2(error.size() > message.arg(path).size() + 3, qPrintable(error));
+            QVERIFY(map.ActiveHotspots().empty()); // the old picture's are released
+        }
+        // The picture shown stays the old one, and a good picture loads afterwards.
+        QCOMPARE(map.PictureFilename(), QString("Padania.bmp"));
+        QCOMPARE(map.PictureImage().size(), QSize(200, 100));
+        map.LoadPicture("Padania.bmp");
+        QCOMPARE(map.ActiveHotspots().size(), std::size_t(2));
+        QString hit;
+        QVERIFY(map.HotspotAt(20, 20, hit));
+        QCOMPARE(hit, QString("Bergamo"));
+    }
+
+    // --- sounds ---
+
+    void badSounds_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("zero bytes") << QByteArray() << "not a wave file";
+        QTest::newRow("text") << QByteArray("RIFF? No, only words about sounds.\n")
+                              << "not a wave file";
+        QTest::newRow("header cut short")
+            << toneFile({}, 100).left(30) << "not a wave file";
+        QTest::newRow("no data chunk")
+            << toneFile({}, 100).left(36) << "not a wave file";
+        QTest::newRow("zero channels")
+            << toneFile({1, 0, 8000, 16}, 10) << "not a wave file, or is damaged";
+        QTest::newRow("zero rate") << toneFile({1, 1, 0, 16}, 10) + QByteArray(64, '\0')
+                                   << "not a wave file, or is damaged";
+    }
+    // The file is checked before the output: these are refused alike with and without sound,
+    // and a good file opens afterwards as far as the output lets it.
+    void badSounds() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, why);
+        QVERIFY(QDir::setCurrent(dir.path())); // cue names are bare, as the game gives them
+        QVERIFY(writeFile("bad.wav", bytes));
+        QVERIFY(writeFile("good.wav", toneFile({}, 200)));
+        WavePlayer player;
+        const QString message = openFailure(player, "bad.wav");
+        QVERIFY2(message.contains(why), qPrintable(message));
+        QVERIFY2(message.contains(dir.filePath("bad.wav")), qPrintable(message));
+        QCOMPARE(player.lastErrorText(), message);
+        QVERIFY(!player.isOpen());
+        QCOMPARE(readFile("bad.wav"), bytes); // read, never touched
+
+        const QString next = openFailure(player, "good.wav");
+        if (haveOutput) {
+            QVERIFY2(next.isEmpty(), qPrintable(next));
+            QCOMPARE(player.length(), 200);
+            player.play();
+            QCOMPARE(player.lastError(), 0);
+            QTRY_COMPARE_WITH_TIMEOUT(player.position(), 200, 10000);
+        } else {
+            QVERIFY2(next.contains("no audio output device"), qPrintable(next));
+        }
+    }
+
+    void soundFormats_data() {
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("bits");
+        QTest::newRow("8-bit") << 1 << 1 << 11025 << 8;
+        QTest::newRow("stereo") << 1 << 2 << 22050 << 16;
+        QTest::newRow("48 kHz") << 1 << 1 << 48000 << 16;
+        QTest::newRow("float") << 3 << 1 << 44100 << 32;
+        QTest::newRow("float stereo 48 kHz") << 3 << 2 << 48000 << 32;
+    }
+    // Played to their end on an output; without one, refused with a message naming the file.
+    void soundFormats() {
+        QFETCH(int, tag);
+        QFETCH(int, channels);
+        QFETCH(int, rate);
+        QFETCH(int, bits);
+        QVERIFY(QDir::setCurrent(dir.path()));
+        QVERIFY(writeFile(
+            "format.wav",
+            toneFile({quint16(tag), quint16(channels), quint32(rate), quint16(bits)}, 300)));
+        WavePlayer player;
+        const QString message = openFailure(player, "format.wav");
+        if (!haveOutput) {
+            QVERIFY2(message.contains("Cannot play sound file " + dir.filePath("format.wav")) &&
+                         message.contains("no audio output device"),
+                     qPrintable(message));
+            QVERIFY(!player.isOpen());
+            return;
+        }
+        QVERIFY2(message.isEmpty(), qPrintable(message));
+        QCOMPARE(player.length(), 300);
+        player.play();
+        QCOMPARE(player.lastError(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(player.position(), 300, 10000);
+    }
+
+    // An hour of stereo at 48 kHz: 690 MB of samples, a hole in the file. Opening reads only
+    // the header, so resident memory does not grow by anything like the file's size.
+    void hourLongSoundOpensWithoutReadingIt() {
+        QVERIFY(QDir::setCurrent(dir.path()));
+        const WaveFormat f{1, 2, 48000, 16};
+        const quint32 dataBytes = 3600u * f.rate * f.blockAlign();
+        QVERIFY(writeFile("hour.wav", waveHeader(f, dataBytes)));
+        QVERIFY(QFile("hour.wav").resize(44 + qint64(dataBytes)));
+        WavePlayer player;
+        const qint64 before = residentBytes();
+        const QString message = openFailure(player, "hour.wav");
+        if (haveOutput) {
+            QVERIFY2(message.isEmpty(), qPrintable(message));
+            QCOMPARE(player.length(), 3'600'000);
+            player.play();
+            QTRY_VERIFY_WITH_TIMEOUT(player.position() > 100, 10000);
+        } else {
+            QVERIFY2(message.contains("no audio output device"), qPrintable(message));
+        }
+        QVERIFY2(residentBytes() - before < 32 * 1024 * 1024,
+                 qPrintable(QString::number(residentBytes() - before)));
+        player.close();
+        QFile::remove("hour.wav");
+    }
+
+    // --- hotspot definitions ---
+
+    void malformedDefinitions_data() {
+        QTest::addColumn<QString>("bad");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("word for a number") << "Padania.bmp/Como=-1;10,ten;30,30;"
+                                           << "'ten' is not a valid integer value";
+        QTest::newRow("beyond 32 bits") << "Padania.bmp/Como=-1;10,99999999999;30,30;"
+                                        << "'99999999999' is not a valid integer value";
+        QTest::newRow("no code") << "Padania.bmp/Como=;10,10;30,30;" << "";
+        QTest::newRow("no points") << "Padania.bmp/Como=-1;" << "Padania.bmp/Como=-1;";
+        QTest::newRow("odd coordinate") << "Padania.bmp/Como=-1;10,10;30;" << "";
+        QTest::newRow("polygon short of its corners")
+            << "Padania.bmp/Como=5;1,1;9,1;9,9;" << "Padania.bmp/Como=5;1,1;9,1;9,9;";
+        QTest::newRow("too many corners") << "Padania.bmp/Como=1000;1,1;9,1;9,9;" << "";
+        QTest::newRow("name too long")
+            << "Padania.bmp/" + QString(300, 'x') + "=-1;10,10;30,30;" << "";
+        QTest::newRow("blank line") << "" << "";
+    }
+    // The error names the file, the line and what is wrong with it; good lines before and
+    // after are no excuse, and a good file still reads afterwards.
+    void malformedDefinitions() {
+        QFETCH(QString, bad);
+        QFETCH(QString, why);
+        const QString path = dir.filePath("hotspots.txt");
+        const QStringList good{"Padania.bmp/Bergamo=-1;10,10;30,30;",
+                               "Padania.bmp/Milano=-3;50,50;90,80;",
+                               "Etruria.bmp/Roma=4;40,40;60,40;60,60;40,60;"};
+        QVERIFY(writeFile(path, (good[0] + "\r\n" + good[1] + "\n" + bad + "\n" + good[2] + "\n")
+                                    .toUtf8()));
+        const QString message = errorOf([&] { ReadDefinitionLines(path); });
+        QVERIFY2(message.startsWith(path + ", line 3: "), qPrintable(message));
+        QVERIFY2(message.contains(why), qPrintable(message));
+        QVERIFY2(message.size() > (path + ", line 3: ").size() + 5, qPrintable(message));
+
+        QVERIFY(writeFile(path, good.join('\n').toUtf8()));
+        QCOMPARE(ReadDefinitionLines(path), good);
+    }
+
+    void unreadableDefinitions() {
+        const QString folder = dir.filePath("folder-hotspots.txt");
+        QVERIFY(QDir().mkpath(folder));
+        for (const QString& path : {dir.filePath("missing-hotspots.txt"), folder}) {
+            const QString message = errorOf([&] { ReadDefinitionLines(path); });
+            QVERIFY2(message.startsWith("Cannot read the hotspot definitions " + path + ": "),
+                     qPrintable(message));
+        }
+        // The game's own definitions read cleanly.
+        QCOMPARE(ReadDefinitionLines(":/content/nation-hotspots.txt").size(), 5);
+        QVERIFY(ReadDefinitionLines(":/content/town-hotspots.txt").size() >= 130);
+    }
+
+    // --- the settings file ---
+
+    void badSettingsFiles_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        // The player's own section first, valid and full of other values, then 50 MB.
+        QByteArray big = "[Ada]\r\nTime=900\r\nBonus=7\r\nNumquesiti=12\r\nSound=1\r\n"
+                         "[Others]\r\n";
+        big.reserve(50 * 1024 * 1024 + 64);
+        for (int i = 0; big.size() < 50 * 1024 * 1024; ++i)
+            big += "Key" + QByteArray::number(i) + "=a value no one will read\r\n";
+        QTest::newRow("50 MB") << big;
+        QByteArray noise(64 * 1024, '\0');
+        QRandomGenerator random(20260412);
+        for (char& c : noise)
+            c = char(random.bounded(256));
+        QTest::newRow("random bytes") << noise;
+        QTest::newRow("section then random bytes")
+            << QByteArray("[Ada]\r\nTime=900\r\n") + noise.left(256);
+    }
+    // The settings are read through the main window as the name dialog does it: the
+    // defaults come, the file is left alone, and a Save says it cannot write and keeps it.
+    void badSettingsFiles() {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(QDir::setCurrent(TERRAVA_BINARY_DIR "/game"));
+        const QString path = ProfileFile::defaultPath();
+        QVERIFY(writeFile(path, bytes));
+
+        TMainForm form(nullptr, std::make_unique<SilentPlayer>());
+        PlayerName = "Ada";
+        setNonDefaults(form);
+        form.LoadSettings();
+        for (int i = 0; i < form.ListBox->count(); ++i)
+            QVERIFY(!form.ListBox->item(i)->isSelected());
+        QCOMPARE(form.TimeTrackBar->Position(), 1500);
+        QCOMPARE(form.TownsTrackBar->Position(), 2);
+        QCOMPARE(form.SpinEdit->Value(), 5);
+        QVERIFY(!form.SoundCheckBox->isChecked());
+        QVERIFY(readFile(path) == bytes);
+
+        Boxes boxes;
+        setNonDefaults(form);
+        form.SaveButton->click();
+        QCOMPARE(boxes.shown.size(), 1);
+        QCOMPARE(boxes.shown[0].kind, MessageKind::Error);
+        QCOMPARE(boxes.shown[0].caption, QString("Terrava"));
+        QCOMPARE(boxes.shown[0].text, "Unable to write to " + path + ".");
+        QVERIFY(readFile(path) == bytes);
+        QCOMPARE(QDir(configHome).entryList(QDir::Files | QDir::NoDotAndDotDot),
+                 QStringList{"terrava.ini"}); // no new file or lock left beside it
+
+        // Once the bad file is gone the same window saves and reads back.
+        QVERIFY(QFile::remove(path));
+        form.SaveButton->click();
+        QCOMPARE(boxes.shown.size(), 1);
+        form.SpinEdit->setValue(3);
+        form.LoadSettings();
+        QCOMPARE(form.SpinEdit->Value(), 17);
+        QCOMPARE(form.TimeTrackBar->Position(), 700);
+        QVERIFY(form.ListBox->item(2)->isSelected());
+        QVERIFY(QFile::remove(path));
+    }
+};
+
+QTEST_MAIN(BadInputTest)
+#include "test_badinput.moc"
