@@ -1,5 +1,6 @@
 #include "MainForm.h"
 
+#include "AccessibleCaption.h"
 #include "ActiveForm.h"
 #include "Catalogue.h"
 #include "DefinitionResource.h"
@@ -64,6 +65,8 @@ TMainForm::TMainForm(QWidget* parent, std::unique_ptr<SoundDevice> soundDevice)
     ColorButton = ui->ColorButton;
     ProgressBar = ui->ProgressBar;
     RadioGroup = ui->RadioGroup;
+    UpdateAccessibleCaption(TownToFindLabel);
+    UpdateAccessibleCaption(HotSpotLabel);
 
     // The non-visual parts of the layout.
     Timer = new TTimer(this);

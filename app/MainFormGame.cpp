@@ -1,6 +1,7 @@
 // The game itself: the handlers that start a session, judge the clicks on the two maps, ask
 // the next town and run the time bar.
 
+#include "AccessibleCaption.h"
 #include "Catalogue.h"
 #include "GameRules.h"
 #include "HImages.h"
@@ -24,6 +25,7 @@ namespace {
 void setCaption(QLabel* label, const QString& text) {
     label->setText(text);
     label->adjustSize(); // labels size themselves to their text
+    UpdateAccessibleCaption(label);
 }
 } // namespace
 

@@ -26,7 +26,7 @@ if(TERRAVA_SANITIZE)
 endif()
 
 set(TERRAVA_SANITIZER_ENVIRONMENT
-    "ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1:check_initialization_order=1"
+    "ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1"
     "UBSAN_OPTIONS=halt_on_error=1:abort_on_error=1:print_stacktrace=1"
     "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=1")
 

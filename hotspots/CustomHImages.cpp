@@ -2,6 +2,7 @@
 
 #include "Error.h"
 #include "Layout.h"
+#include "MapAccessible.h"
 #include "MessageBoxes.h"
 
 #include <QDir>
@@ -24,40 +25,42 @@ QRegion toQRegion(const Region& region) {
     return pixels;
 }
 
-// The reader fills the rows missing from a file cut short with whatever memory held: an
-// uncompressed bitmap must hold all the rows its header announces. Says what is missing, or
-// nothing when the file is whole or its header is left to the reader to judge.
-QString bitmapCutShort(QFile& file) {
-    const QByteArray head = file.peek(30);
-    if (head.size() < 30 || !head.startsWith("BM"))
+// What the reader would report only as "Unable to read image data", or worse: rows missing
+// from a file cut short it fills with whatever memory held. Says what is wrong with a bitmap
+// file, or nothing when the rest is left to the reader to judge.
+QString bitmapProblem(QFile& file) {
+    if (file.size() == 0)
+        return QStringLiteral("the file is empty");
+    const QByteArray head = file.peek(34); // the file header and the start of the info header
+    if (!head.startsWith("BM"))
+        return QStringLiteral("the file is not a BMP picture");
+    if (head.size() < 26)
         return {};
     const auto u16 = [&](int at) { return qFromLittleEndian<quint16>(head.constData() + at); };
     const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(head.constData() + at); };
-    const quint32 dataOffset = u32(10);
     const quint32 headerSize = u32(14);
     qint64 width = 0, height = 0, bits = 0;
+    bool runLength = false;
     if (headerSize == 12) {
         width = u16(18);
         height = u16(20);
         bits = u16(24);
-    } else if (headerSize >= 40) {
-        const QByteArray info = file.peek(34);
-        if (info.size() < 34)
-            return {};
-        width = qFromLittleEndian<qint32>(head.constData() + 18);
-        height = qAbs(qint64(qFromLittleEndian<qint32>(head.constData() + 22)));
+    } else if (headerSize >= 40 && head.size() == 34) {
+        width = qint32(u32(18));
+        height = qAbs(qint64(qint32(u32(22)))); // negative: rows top down
         bits = u16(28);
-        const quint32 compression = qFromLittleEndian<quint32>(info.constData() + 30);
-        if (compression != 0 && compression != 3) // run-length coded: no fixed size
-            return {};
-    } else {
-        return {};
+        runLength = u32(30) != 0 && u32(30) != 3; // no fixed size
     }
     if (width <= 0 || height <= 0 || bits <= 0 || bits > 32)
         return {};
-    const qint64 rowBytes = (width * bits + 31) / 32 * 4;
-    const qint64 needed = qint64(dataOffset) + rowBytes * height;
-    if (file.size() >= needed)
+    // Shown pictures have 32 bits a pixel, whatever the file's depth.
+    if (const int limitMb = QImageReader::allocationLimit();
+        limitMb > 0 && width * height * 4 > qint64(limitMb) * 1024 * 1024)
+        return QStringLiteral("its header announces %1 x %2 pixels, more than a picture may have")
+            .arg(width)
+            .arg(height);
+    const qint64 needed = qint64(u32(10)) + (width * bits + 31) / 32 * 4 * height;
+    if (runLength || file.size() >= needed)
         return {};
     return QStringLiteral("the file is cut short: it holds %1 bytes of the %2 its header announces")
         .arg(file.size())
@@ -74,14 +77,14 @@ QImage readPicture(const QString& path, const QString& name) {
         throw TerravaError(
             QStringLiteral("Unknown picture file extension (.%1)").arg(QFileInfo(name).suffix()));
     const auto cannotRead = [&](const QString& why) {
-        return TerravaError(
-            QStringLiteral("Cannot read the picture %1: %2").arg(QDir::toNativeSeparators(path), why));
+        return TerravaError(QStringLiteral("Cannot read the picture %1: %2")
+                                .arg(QDir::toNativeSeparators(path), why));
     };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw cannotRead(file.errorString());
     if (extension == QLatin1String("bmp")) {
-        if (const QString why = bitmapCutShort(file); !why.isEmpty())
+        if (const QString why = bitmapProblem(file); !why.isEmpty())
             throw cannotRead(why);
     }
     QImageReader reader(&file, extension.toLatin1());
@@ -161,6 +164,7 @@ TCustomHyperImages::TCustomHyperImages(QWidget* parent) : QWidget(parent) {
     paintArea->setGeometry(1, 1, 103, 103);
     paintArea->show();
     setMouseTracking(true);
+    InstallMapAccessibility();
 }
 
 TCustomHyperImages::~TCustomHyperImages() {
@@ -283,11 +287,14 @@ void TCustomHyperImages::setPictureImage(const QImage& value) {
     picture = value;
     scaledPicture = QPixmap();
     UpdateLayout();
+    NotifyPictureShown(this);
 }
 
 void TCustomHyperImages::setPictureFilename(const QString& value) {
-    if (value != pictureFilename)
-        pictureFilename = value;
+    if (value == pictureFilename)
+        return;
+    pictureFilename = value;
+    NotifyPictureShown(this);
 }
 
 void TCustomHyperImages::setPicturesDir(const QString& value) {

@@ -147,6 +147,10 @@ void ProfileFile::setBeforeReplaceHook(std::function<void(const QString&)> hook)
 }
 
 void ProfileFile::write(const QString& section, const QList<ProfileEntry>& entries) {
+    // Checked apart from the entries: a write of no entries still adds the section's header.
+    if (const QString problem = ProfileText::problemWithSection(section); !problem.isEmpty())
+        throw TerravaError(QStringLiteral("Cannot store this setting in %1: %2")
+                               .arg(QDir::toNativeSeparators(filePath), problem));
     for (const ProfileEntry& entry : entries) {
         if (const QString problem = ProfileText::problemWithEntry(section, entry);
             !problem.isEmpty())

@@ -76,12 +76,23 @@ QString ProfileText::problemWithText(const QByteArray& bytes) {
     return {};
 }
 
-QString ProfileText::problemWithEntry(const QString& section, const ProfileEntry& entry) {
-    const auto hasLineBreak = [](const QString& s) {
-        return s.contains(u'\n') || s.contains(u'\r') || s.contains(QChar(0));
-    };
+namespace {
+
+bool hasLineBreak(const QString& s) {
+    return s.contains(u'\n') || s.contains(u'\r') || s.contains(QChar(0));
+}
+
+} // namespace
+
+QString ProfileText::problemWithSection(const QString& section) {
     if (hasLineBreak(section))
         return QStringLiteral("the section name \"%1\" holds a line break").arg(section);
+    return {};
+}
+
+QString ProfileText::problemWithEntry(const QString& section, const ProfileEntry& entry) {
+    if (const QString problem = problemWithSection(section); !problem.isEmpty())
+        return problem;
     const QString key = cutBlanks(entry.key);
     if (hasLineBreak(key))
         return QStringLiteral("the key \"%1\" holds a line break").arg(key);

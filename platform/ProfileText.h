@@ -33,8 +33,13 @@ public:
     // can: they must be UTF-8 without NUL characters.
     static QString problemWithText(const QByteArray& bytes);
 
-    // Why an entry cannot be written so that it reads back as itself (a line break, a key with
-    // "=" or starting like a header or comment), or an empty string when it can.
+    // Why a section name cannot be written as a header that reads back as itself (a line
+    // break), or an empty string when it can.
+    static QString problemWithSection(const QString& section);
+
+    // Why an entry cannot be written so that it reads back as itself (a problem of its section
+    // name, a line break, a key with "=" or starting like a header or comment), or an empty
+    // string when it can.
     static QString problemWithEntry(const QString& section, const ProfileEntry& entry);
 
     // The value as read: without blanks around it, without one pair of matching outer quotes

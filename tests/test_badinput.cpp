@@ -15,8 +15,8 @@
 #include "TrackBar.h"
 #include "WavePlayer.h"
 
-#include <QCheckBox>
 #include <QBuffer>
+#include <QCheckBox>
 #include <QDir>
 #include <QListWidget>
 #include <QPushButton>
@@ -222,8 +222,8 @@ private slots:
         pictures = dir.filePath("images") + '/';
         QVERIFY(QDir().mkpath(pictures));
         // Searchable by anyone: the unreadable-file case reads it as another user.
-        QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFile::ExeOther |
-                                              QFile::ExeGroup);
+        QFile::setPermissions(dir.path(),
+                              QFile::permissions(dir.path()) | QFile::ExeOther | QFile::ExeGroup);
         QFile::setPermissions(pictures, QFile::permissions(pictures) | QFile::ExeOther |
                                             QFile::ExeGroup | QFile::ReadOther);
         QVERIFY(makePicture(200, 100).save(pictures + "Padania.bmp", "BMP"));
@@ -241,30 +241,41 @@ private slots:
     void badPictures_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes"); // empty with mode "folder": a folder of that name
-        QTest::addColumn<QString>("mode");     // "file", "folder" or "unreadable"
+        QTest::addColumn<QString>("mode");     // "file", "sparse", "folder" or "unreadable"
         QTest::addColumn<QString>("message");  // how the message starts; %1 the full path
 
         const QString cannotRead = QStringLiteral("Cannot read the picture %1: ");
         const QByteArray good = bmpBytes(makePicture(120, 90));
-        QTest::newRow("zero bytes") << "Empty.bmp" << QByteArray() << "file" << cannotRead;
+        const QString tooLarge("its header announces 60000 x 60000 pixels, more than a picture "
+                               "may have");
+        QTest::newRow("zero bytes")
+            << "Empty.bmp" << QByteArray() << "file" << cannotRead + "the file is empty";
         QTest::newRow("truncated")
-            << "Cut.bmp" << good.left(good.size() / 2) << "file" << cannotRead;
+            << "Cut.bmp" << good.left(good.size() / 2) << "file"
+            << cannotRead + QString("the file is cut short: it holds %1 bytes of the %2 its "
+                                    "header announces")
+                                .arg(good.size() / 2)
+                                .arg(good.size());
         QTest::newRow("header only")
-            << "Headless.bmp" << good.left(40) << "file" << cannotRead;
+            << "Headless.bmp" << good.left(40) << "file" << cannotRead + "the file is cut short";
         QTest::newRow("60000 x 60000")
-            << "Huge.bmp" << hugeBmpHeader(60000, 60000) << "file" << cannotRead;
+            << "Huge.bmp" << hugeBmpHeader(60000, 60000) << "file" << cannotRead + tooLarge;
+        QTest::newRow("60000 x 60000 in full")
+            << "HugeWhole.bmp" << hugeBmpHeader(60000, 60000) << "sparse" << cannotRead + tooLarge;
         QTest::newRow("negative width")
             << "Negative.bmp" << hugeBmpHeader(-60000, 100) << "file" << cannotRead;
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         makePicture(20, 20).save(&buffer, "PNG");
-        QTest::newRow("PNG renamed") << "Renamed.bmp" << png << "file" << cannotRead;
+        QTest::newRow("PNG renamed")
+            << "Renamed.bmp" << png << "file" << cannotRead + "the file is not a BMP picture";
         QTest::newRow("folder") << "Etruria.bmp" << QByteArray() << "folder"
                                 << "File Etruria.bmp not found.\rThe file should be in "
                                    "directory :\r" +
                                        pictures;
-        QTest::newRow("unreadable") << "Locked.bmp" << good << "unreadable" << cannotRead;
+        QTest::newRow("unreadable")
+            << "Locked.bmp" << good << "unreadable" << cannotRead + "Permission denied";
     }
     void badPictures() {
         QFETCH(QString, name);
@@ -276,6 +287,9 @@ private slots:
             QVERIFY(QDir().mkpath(path));
         else
             QVERIFY(writeFile(path, bytes));
+        if (mode == "sparse") // every row the header announces is there: a hole in the file
+            QVERIFY(QFile(path).resize(54 + 180000LL * 60000));
+        const qint64 memoryBefore = residentBytes();
 
         THyperImages map;
         map.resize(202, 102);
@@ -298,11 +312,12 @@ private slots:
                 setfsuid(0);
                 QCOMPARE(setfsuid(uid_t(-1)), 0); // back to root for the file system
             }
-            QVERIFY2(error.contains("ermission denied"), qPrintable(error));
         } else {
             error = errorOf([&] { map.LoadPicture(name); });
         }
 
+        qInfo("%s",
+              qPrintable(error.isEmpty() && !boxes.shown.isEmpty() ? boxes.shown[0].text : error));
         if (mode == "folder") {
             QVERIFY2(error.isEmpty(), qPrintable(error));
             QCOMPARE(boxes.shown.size(), 1);
@@ -312,10 +327,14 @@ private slots:
         } else {
             QVERIFY(boxes.shown.isEmpty());
             QVERIFY2(error.startsWith(message.arg(path)), qPrintable(error));
-            // Something is said after the colon: why the picture could not be read.
-            QVERIFY2(error.size() > message.arg(path).size() + 3, qPrintable(error));
+            // Where the reader alone judges, it still says something after the colon.
+            if (message.endsWith(": "))
+                QVERIFY2(error.size() > message.arg(path).size() + 3, qPrintable(error));
             QVERIFY(map.ActiveHotspots().empty()); // the old picture's are released
         }
+        // Refused before its pixels take memory.
+        QVERIFY2(residentBytes() - memoryBefore < 64 * 1024 * 1024,
+                 qPrintable(QString::number(residentBytes() - memoryBefore)));
         // The picture shown stays the old one, and a good picture loads afterwards.
         QCOMPARE(map.PictureFilename(), QString("Padania.bmp"));
         QCOMPARE(map.PictureImage().size(), QSize(200, 100));
@@ -324,6 +343,8 @@ private slots:
         QString hit;
         QVERIFY(map.HotspotAt(20, 20, hit));
         QCOMPARE(hit, QString("Bergamo"));
+        if (mode != "folder")
+            QVERIFY(QFile::remove(path));
     }
 
     // --- sounds ---
@@ -334,10 +355,8 @@ private slots:
         QTest::newRow("zero bytes") << QByteArray() << "not a wave file";
         QTest::newRow("text") << QByteArray("RIFF? No, only words about sounds.\n")
                               << "not a wave file";
-        QTest::newRow("header cut short")
-            << toneFile({}, 100).left(30) << "not a wave file";
-        QTest::newRow("no data chunk")
-            << toneFile({}, 100).left(36) << "not a wave file";
+        QTest::newRow("header cut short") << toneFile({}, 100).left(30) << "not a wave file";
+        QTest::newRow("no data chunk") << toneFile({}, 100).left(36) << "not a wave file";
         QTest::newRow("zero channels")
             << toneFile({1, 0, 8000, 16}, 10) << "not a wave file, or is damaged";
         QTest::newRow("zero rate") << toneFile({1, 1, 0, 16}, 10) + QByteArray(64, '\0')
@@ -395,17 +414,18 @@ private slots:
         WavePlayer player;
         const QString message = openFailure(player, "format.wav");
         if (!haveOutput) {
-            QVERIFY2(message.contains("Cannot play sound file " + dir.filePath("format.wav")) &&
+            QVERIFY2(message.contains(dir.filePath("format.wav")) &&
                          message.contains("no audio output device"),
                      qPrintable(message));
             QVERIFY(!player.isOpen());
             return;
         }
         QVERIFY2(message.isEmpty(), qPrintable(message));
-        QCOMPARE(player.length(), 300);
+        const qint64 length = player.length(); // whole frames: 299 ms at 11025 Hz
+        QVERIFY2(length == 300 || length == 299, qPrintable(QString::number(length)));
         player.play();
         QCOMPARE(player.lastError(), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(player.position(), 300, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(player.position(), length, 10000);
     }
 
     // An hour of stereo at 48 kHz: 690 MB of samples, a hole in the file. Opening reads only
@@ -442,15 +462,26 @@ private slots:
                                            << "'ten' is not a valid integer value";
         QTest::newRow("beyond 32 bits") << "Padania.bmp/Como=-1;10,99999999999;30,30;"
                                         << "'99999999999' is not a valid integer value";
-        QTest::newRow("no code") << "Padania.bmp/Como=;10,10;30,30;" << "";
-        QTest::newRow("no points") << "Padania.bmp/Como=-1;" << "Padania.bmp/Como=-1;";
-        QTest::newRow("odd coordinate") << "Padania.bmp/Como=-1;10,10;30;" << "";
-        QTest::newRow("polygon short of its corners")
-            << "Padania.bmp/Como=5;1,1;9,1;9,9;" << "Padania.bmp/Como=5;1,1;9,1;9,9;";
-        QTest::newRow("too many corners") << "Padania.bmp/Como=1000;1,1;9,1;9,9;" << "";
-        QTest::newRow("name too long")
-            << "Padania.bmp/" + QString(300, 'x') + "=-1;10,10;30,30;" << "";
-        QTest::newRow("blank line") << "" << "";
+        QTest::newRow("no code") << "Padania.bmp/Como=;10,10;30,30;"
+                                 << "";
+        QTest::newRow("no slash") << "Como=-1;10,10;30,30;"
+                                  << "";
+        QTest::newRow("no equals sign") << "Padania.bmp/Como-1;10,10;30,30;"
+                                        << "";
+        QTest::newRow("code without its semicolon") << "Padania.bmp/Como=-1"
+                                                    << "";
+        QTest::newRow("x without its comma") << "Padania.bmp/Como=-1;10,10;30;"
+                                             << "";
+        QTest::newRow("y without its semicolon") << "Padania.bmp/Como=-1;10,10;30,30"
+                                                 << "";
+        QString pairs;
+        for (int i = 0; i < 101; ++i)
+            pairs += QString("%1,%1;").arg(i);
+        QTest::newRow("101 points") << "Padania.bmp/Como=101;" + pairs << "";
+        QTest::newRow("code above 100") << "Padania.bmp/Como=150;1,1;9,1;9,9;"
+                                        << "";
+        QTest::newRow("blank line") << ""
+                                    << "";
     }
     // The error names the file, the line and what is wrong with it; good lines before and
     // after are no excuse, and a good file still reads afterwards.
@@ -461,9 +492,10 @@ private slots:
         const QStringList good{"Padania.bmp/Bergamo=-1;10,10;30,30;",
                                "Padania.bmp/Milano=-3;50,50;90,80;",
                                "Etruria.bmp/Roma=4;40,40;60,40;60,60;40,60;"};
-        QVERIFY(writeFile(path, (good[0] + "\r\n" + good[1] + "\n" + bad + "\n" + good[2] + "\n")
-                                    .toUtf8()));
+        QVERIFY(writeFile(
+            path, (good[0] + "\r\n" + good[1] + "\n" + bad + "\n" + good[2] + "\n").toUtf8()));
         const QString message = errorOf([&] { ReadDefinitionLines(path); });
+        qInfo("%s", qPrintable(message));
         QVERIFY2(message.startsWith(path + ", line 3: "), qPrintable(message));
         QVERIFY2(message.contains(why), qPrintable(message));
         QVERIFY2(message.size() > (path + ", line 3: ").size() + 5, qPrintable(message));

@@ -20,10 +20,10 @@ trap cleanup EXIT
 
 failures=0
 fail() {
-    echo "FAIL: $*"
+    printf 'FAIL: %s\n' "$*"
     failures=$((failures + 1))
 }
-pass() { echo "ok: $*"; }
+pass() { printf 'ok: %s\n' "$*"; }
 
 # A prefix with a space and a dollar sign: the launcher and the desktop entry must quote.
 prefix="$work/in stall\$dir"

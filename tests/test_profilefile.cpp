@@ -346,6 +346,16 @@ void TestProfileFile::entriesThatWouldNotReadBackAreRefused() {
                      qPrintable(e.message()));
         }
     }
+    // A write of no entries still writes the section's header, so its name is checked too.
+    for (const QString& section : QStringList{"a\n[b]\ny=2", "a\rb", QString("a") + QChar(0)}) {
+        try {
+            file.write(section, {});
+            QFAIL(qPrintable("accepted section " + section));
+        } catch (const TerravaError& e) {
+            QVERIFY2(e.message().startsWith("Cannot store this setting in " + path + ": "),
+                     qPrintable(e.message()));
+        }
+    }
     QCOMPARE(readBytes(path), QByteArray("[a]\nx=1\n"));
 }
 

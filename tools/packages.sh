@@ -9,7 +9,18 @@ BUILD_PACKAGES=(
 RUN_PACKAGES=(
     qt6-qpa-plugins fonts-dejavu-core fonts-liberation2
 )
-# What the test suite needs besides: a headless X server for the real-window tests.
+# What the test suite needs besides: a headless X server and its tools for the real-window
+# tests, and a private sound server for the sound tests.
 TEST_PACKAGES=(
-    xvfb xauth pulseaudio pulseaudio-utils
+    xvfb xauth xdotool imagemagick pulseaudio pulseaudio-utils
+)
+# What .ci/run needs besides for its checked builds: clang with its sanitizer and fuzzer
+# runtimes (g++ brings its own sanitizer runtimes).
+CI_PACKAGES=(
+    clang libclang-rt-14-dev
+)
+# What the install test needs to check the desktop entry, the metainfo and the Debian package
+# (tests/test_install.sh skips those checks when they are missing).
+INSTALL_CHECK_PACKAGES=(
+    desktop-file-utils appstream dpkg-dev
 )

@@ -6,7 +6,7 @@
 
 // A broken rule found by a fuzz target: it says which and aborts, so that libFuzzer keeps the
 // input as a crash.
-#define FUZZ_REQUIRE(condition, ...)                                                              \
+#define FUZZ_REQUIRE(condition, ...)                                                               \
     do {                                                                                           \
         if (!(condition)) {                                                                        \
             std::fprintf(stderr, "%s:%d: rule broken: %s\n", __FILE__, __LINE__, #condition);      \

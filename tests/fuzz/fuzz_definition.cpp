@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr std::int64_t MaxCheckedSide = 512;
+constexpr std::int64_t MaxCheckedSide = 1024;
 
 QString describe(const Region& r) {
     return QStringLiteral("box [%1, %2) x [%3, %4)")
@@ -79,14 +79,20 @@ void checkRegion(const RegionHandle& handle, std::uint32_t seed) {
                      !r.contains(midX, r.top() - 1) && !r.contains(midX, r.bottom()),
                  describe(r));
 
-    if (width <= MaxCheckedSide && height <= MaxCheckedSide) {
-        // Every row, and one above and below the box.
-        for (std::int64_t y = r.top() - 1; y <= r.bottom(); ++y)
-            checkRows(r, y);
-    } else if (width <= MaxCheckedSide) {
-        // A tall narrow region: its first, middle, last and some other rows.
-        for (std::int64_t y : {r.top() - 1, r.top(), midY, r.bottom() - 1, r.bottom(),
-                               r.top() + std::int64_t(seed % std::uint64_t(height))})
+    if (width <= MaxCheckedSide) {
+        // Every row of a low region; of a higher one the rows at its edges and middle and some
+        // spread over it. And the rows just above and below.
+        std::vector<std::int64_t> rows;
+        if (height <= 32) {
+            for (std::int64_t y = r.top() - 1; y <= r.bottom(); ++y)
+                rows.push_back(y);
+        } else {
+            rows = {r.top() - 1, r.top(),        r.top() + 1,    midY - 1,  midY,
+                    midY + 1,    r.bottom() - 2, r.bottom() - 1, r.bottom()};
+            for (std::int64_t i = 0; i < 12; ++i)
+                rows.push_back(r.top() + (height * i + std::int64_t(seed % 997)) / 12);
+        }
+        for (std::int64_t y : rows)
             checkRows(r, y);
     } else {
         // A wide region: the pixel test at some points; its rows are not walked.
@@ -143,8 +149,10 @@ void checkLine(const QString& line, std::uint32_t seed) {
     // As the map shows it at other sizes.
     for (std::int32_t scale : {100, 50, 150, std::int32_t(seed % 400) + 1}) {
         const THotspotRec scaled = ScaledHotspot(*rec, scale);
-        if (scale == 100)
+        if (scale == 100) {
             FUZZ_REQUIRE(scaled.Points == rec->Points, line);
+            continue;
+        }
         checkRegion(CreateHotspotRegion(scaled), seed ^ std::uint32_t(scale));
     }
 }

@@ -2,8 +2,8 @@
 //
 // The input up to its first NUL byte is the file. What follows, split at NUL bytes, is the
 // write: a section name, then keys and values in turn (without it, a fixed section and entries
-// are written). The whole input, NUL bytes and all, is also tried once as a file that cannot be
-// read: the write must refuse it and leave it as it was.
+// are written). The whole input, NUL bytes and all, when it is no text, is also tried as a file
+// that cannot be read: the write must refuse it and leave it as it was.
 //
 // After a write, every value that the write did not set must read as before, every value it set
 // must read back as written (as the format reads values: blanks cut, one pair of outer quotes
@@ -104,12 +104,12 @@ QByteArray fileBytes(const QString& path) {
 }
 
 // The write through the text alone, then through the file.
-void checkWrite(const QByteArray& bytes, const QString& section,
-                const QList<ProfileEntry>& entries) {
+void checkWrite(const QByteArray& bytes, const QString& section, const QList<ProfileEntry>& entries,
+                bool throughFile) {
     const ProfileText before(bytes);
     const std::vector<Name> names = namesIn(bytes);
 
-    bool writable = true;
+    bool writable = ProfileText::problemWithSection(section).isEmpty();
     for (const ProfileEntry& entry : entries)
         writable = writable && ProfileText::problemWithEntry(section, entry).isEmpty();
 
@@ -123,7 +123,8 @@ void checkWrite(const QByteArray& bytes, const QString& section,
         for (const Name& name : names) {
             if (folded(name.section) == folded(section) && writtenKeys.contains(folded(name.key)))
                 continue;
-            FUZZ_REQUIRE(after.value(name.section, name.key) == before.value(name.section, name.key),
+            FUZZ_REQUIRE(after.value(name.section, name.key) ==
+                             before.value(name.section, name.key),
                          where + QStringLiteral(": [%1] %2 was %3, is %4")
                                      .arg(name.section, name.key,
                                           quoted(before.value(name.section, name.key)),
@@ -136,10 +137,10 @@ void checkWrite(const QByteArray& bytes, const QString& section,
             if (!last)
                 continue;
             const std::optional<QString> read = after.value(section, entries[i].key);
-            FUZZ_REQUIRE(read == asRead(entries[i].value),
-                         where + QStringLiteral(": [%1] %2 written %3, reads %4")
-                                     .arg(section, entries[i].key, quoted(entries[i].value),
-                                          quoted(read)));
+            FUZZ_REQUIRE(
+                read == asRead(entries[i].value),
+                where + QStringLiteral(": [%1] %2 written %3, reads %4")
+                            .arg(section, entries[i].key, quoted(entries[i].value), quoted(read)));
         }
     };
 
@@ -152,6 +153,8 @@ void checkWrite(const QByteArray& bytes, const QString& section,
                      QStringLiteral("a second write changed the file"));
     }
 
+    if (!throughFile)
+        return;
     const QString path = folder().filePath(QStringLiteral("terrava.ini"));
     putFile(path, bytes);
     ProfileFile file(path);
@@ -205,9 +208,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
     FUZZ_REQUIRE(folder().isValid(), folder().errorString());
 
-    if (input.contains('\0'))
-        checkUnreadable(input);
-    else if (!ProfileText::problemWithText(input).isEmpty())
+    // The file itself is written and read for one input in four: each file read costs a large
+    // buffer, slow under AddressSanitizer, and the text alone shows most of the rules.
+    std::uint32_t hash = 2166136261u;
+    for (std::size_t i = 0; i < size; ++i)
+        hash = (hash ^ data[i]) * 16777619u;
+    const bool throughFile = hash % 4 == 0;
+
+    if (throughFile && !ProfileText::problemWithText(input).isEmpty())
         checkUnreadable(input);
 
     const qsizetype nul = input.indexOf('\0');
@@ -226,6 +234,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             entries.append({QString::fromUtf8(parts[i]),
                             i + 1 < parts.size() ? QString::fromUtf8(parts[i + 1]) : QString()});
     }
-    checkWrite(bytes, section, entries);
+    checkWrite(bytes, section, entries, throughFile);
     return 0;
 }

@@ -137,8 +137,8 @@ void checkText(const QString& text) {
     if (!ProfileText::problemWithText(file).isEmpty())
         return;
     const ProfileSnapshot snapshot(ProfileSnapshot::State::Read, ProfileText(file));
-    const std::optional<QString> stored = snapshot.value(QStringLiteral("player"),
-                                                         QStringLiteral("interval"));
+    const std::optional<QString> stored =
+        snapshot.value(QStringLiteral("player"), QStringLiteral("interval"));
     FUZZ_REQUIRE(stored.has_value(), text);
     FUZZ_REQUIRE(snapshot.readInteger(QStringLiteral("Player"), QStringLiteral("Interval"), 77) ==
                      profileIntegerOf(*stored, 77),
@@ -146,9 +146,8 @@ void checkText(const QString& text) {
     FUZZ_REQUIRE(snapshot.readFlag(QStringLiteral("Player"), QStringLiteral("Sound"), true) ==
                      profileFlagOf(*stored, true),
                  text);
-    FUZZ_REQUIRE(snapshot.readInteger(QStringLiteral("Player"), QStringLiteral("Missing"), 77) ==
-                     77,
-                 text);
+    FUZZ_REQUIRE(
+        snapshot.readInteger(QStringLiteral("Player"), QStringLiteral("Missing"), 77) == 77, text);
 }
 
 } // namespace

@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# Start-up time of the game: from launch to the name dialog on screen, and to the end of the
+# program after Escape, over repeated runs, beside a minimal Qt program that shows one window
+# (the floor), measured in the same run on a private X server and sound server.
+#
+#   bench/startup-time.sh [BUILD_DIR] [RUNS]
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$here/build}" && pwd)
+runs=${2:-15}
+for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || { echo "startup-time: $tool is not installed" >&2; exit 2; }
+done
+[[ -x "$build/game/terrava" && -x "$build/bench/minimal_window" ]] || {
+    echo "startup-time: build terrava and minimal_window in $build first" >&2
+    exit 2
+}
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=$display
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
+mkdir -p "$work/run" && chmod 700 "$work/run"
+# Without a sound device the game reports it in a box before the dialog; give it a silent one.
+if command -v pulseaudio >/dev/null && command -v pactl >/dev/null; then
+    export PULSE_SERVER=unix:$work/run/native
+    pulseaudio --daemonize=no --exit-idle-time=-1 -n --use-pid-file=no --disable-shm=yes \
+        --load="module-native-protocol-unix socket=$work/run/native auth-anonymous=1" \
+        --load="module-null-sink sink_name=startup_null" >/dev/null 2>&1 &
+    pids+=($!)
+    for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+fi
+sleep 0.5
+
+now() { date +%s%N; }
+
+# measure PROGRAM TITLE: prints "to-window-ms to-exit-ms"
+measure() {
+    local program=$1 title=$2
+    local start shown ended pid id
+    start=$(now)
+    (cd "$build/game" && exec "$program") >/dev/null 2>&1 &
+    pid=$!
+    # Polls without pause: xdotool's own --sync waits in steps of half a second.
+    local deadline=$(($(now) + 30000000000))
+    id=
+    while [[ -z "$id" && $(now) -lt $deadline ]] && kill -0 "$pid" 2>/dev/null; do
+        id=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -1 || true)
+        [[ -n "$id" ]] || sleep 0.005
+    done
+    shown=$(now)
+    if [[ -z "$id" ]]; then
+        # Seen now and then on a bare X server, with the floor program as well: a start that
+        # dies before its window is shown. It is counted and measured again.
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+        echo "failed"
+        return
+    fi
+    xdotool windowfocus --sync "$id" 2>/dev/null || true
+    xdotool key --clearmodifiers Escape
+    wait "$pid" || true
+    ended=$(now)
+    echo "$(((shown - start) / 1000000)) $(((ended - start) / 1000000))"
+}
+
+median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
+
+: >"$work/game" && : >"$work/floor"
+measure "$build/game/terrava" "Terrava by Velimor" >/dev/null # warm the caches
+measure "$build/bench/minimal_window" "Floor window" >/dev/null
+: >"$work/game" && : >"$work/floor"
+failed=0
+# record PROGRAM TITLE FILE: one successful measurement into FILE.
+record() {
+    local result
+    for _ in 1 2 3 4 5; do
+        result=$(measure "$1" "$2")
+        if [[ "$result" != failed ]]; then
+            echo "$result" >>"$3"
+            return
+        fi
+        failed=$((failed + 1))
+    done
+    echo "startup-time: $1 failed to show its window five times in a row" >&2
+    exit 1
+}
+for _ in $(seq "$runs"); do
+    record "$build/game/terrava" "Terrava by Velimor" "$work/game"
+    record "$build/bench/minimal_window" "Floor window" "$work/floor"
+done
+
+game_shown=$(cut -d' ' -f1 "$work/game" | median)
+game_ended=$(cut -d' ' -f2 "$work/game" | median)
+floor_shown=$(cut -d' ' -f1 "$work/floor" | median)
+floor_ended=$(cut -d' ' -f2 "$work/floor" | median)
+printf '%-28s %12s %12s\n' "median of $runs runs (ms)" "to window" "to exit"
+printf '%-28s %12s %12s\n' "terrava" "$game_shown" "$game_ended"
+printf '%-28s %12s %12s\n' "minimal Qt window (floor)" "$floor_shown" "$floor_ended"
+echo "starts that died before showing a window, measured again: $failed"
+awk -v a="$game_shown" -v b="$floor_shown" -v c="$game_ended" -v d="$floor_ended" \
+    'BEGIN { printf "%-28s %12.2f %12.2f\n", "ratio", a / b, c / d }'

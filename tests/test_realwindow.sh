@@ -1,0 +1,325 @@
+#!/bin/sh
+# The built game on a real X server: an 800 x 600 Xvfb of its own, driven with xdotool and
+# looked at through screenshots. No window manager runs, so windows are found by name and
+# size, never as "the active window".
+#
+# usage: test_realwindow.sh GAME-FOLDER PROBE SOURCE-FOLDER
+#   GAME-FOLDER    the folder holding terrava, its sounds and images/
+#   PROBE          the realwindow_probe program
+#   SOURCE-FOLDER  the source tree, for the nation map and its definitions
+#
+# Exit status 0 when all is well, 1 on a failure, 77 when Xvfb, xdotool or ImageMagick's
+# import is missing. A private sound server with a silent sink is started when pulseaudio is
+# installed; without one the game's sound probe fails and its error box is closed first.
+set -u
+
+if [ $# -ne 3 ]; then
+    echo "usage: test_realwindow.sh GAME-FOLDER PROBE SOURCE-FOLDER" >&2
+    exit 2
+fi
+game=$(cd "$1" && pwd) || exit 1
+probe=$2
+source=$3
+
+for program in Xvfb xdotool import; do
+    if ! command -v "$program" >/dev/null 2>&1; then
+        echo "test_realwindow: $program is not installed; skipping (install xvfb, xdotool" \
+            "and imagemagick)"
+        exit 77
+    fi
+done
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/terrava-realwindow.XXXXXX") || exit 1
+xvfb_pid=
+sound_pid=
+game_pid=
+cleanup() {
+    for pid in $game_pid $sound_pid $xvfb_pid; do
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+step() { echo "--- $*"; }
+
+# --- the X server: the first free display number from 90 on ---
+display=
+n=90
+while [ $n -lt 140 ]; do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+        Xvfb ":$n" -screen 0 800x600x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+        xvfb_pid=$!
+        i=0
+        while [ $i -lt 100 ] && kill -0 "$xvfb_pid" 2>/dev/null; do
+            if DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1; then
+                display=":$n"
+                break
+            fi
+            sleep 0.1
+            i=$((i + 1))
+        done
+        [ -n "$display" ] && break
+        kill "$xvfb_pid" 2>/dev/null
+        wait "$xvfb_pid" 2>/dev/null
+        xvfb_pid=
+    fi
+    n=$((n + 1))
+done
+if [ -z "$display" ]; then
+    echo "test_realwindow: Xvfb did not start:"
+    cat "$work/xvfb.log"
+    exit 1
+fi
+export DISPLAY="$display"
+unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+geometry=$(xdotool getdisplaygeometry)
+[ "$geometry" = "800 600" ] || fail "the screen is $geometry, not 800 600"
+echo "test_realwindow: Xvfb on $display"
+
+# --- a private sound server, so that the game's sound probe succeeds ---
+mkdir -p "$work/run" "$work/pulse-config"
+chmod 700 "$work/run"
+export XDG_RUNTIME_DIR="$work/run"
+export PULSE_RUNTIME_PATH="$work/run/pulse"
+printf 'autospawn = no\n' >"$work/client.conf"
+export PULSE_CLIENTCONFIG="$work/client.conf"
+export PULSE_SERVER="unix:$work/run/native"
+sound=no
+if command -v pulseaudio >/dev/null 2>&1 && command -v pactl >/dev/null 2>&1; then
+    XDG_CONFIG_HOME="$work/pulse-config" pulseaudio --daemonize=no --exit-idle-time=-1 -n \
+        --use-pid-file=no --disable-shm=yes --log-target=stderr --log-level=error \
+        --load="module-native-protocol-unix socket=$work/run/native auth-anonymous=1" \
+        --load="module-null-sink sink_name=terrava_null" >"$work/sound.log" 2>&1 &
+    sound_pid=$!
+    i=0
+    while [ $i -lt 100 ]; do
+        if pactl info >/dev/null 2>&1; then
+            sound=yes
+            break
+        fi
+        kill -0 "$sound_pid" 2>/dev/null || break
+        sleep 0.1
+        i=$((i + 1))
+    done
+fi
+echo "test_realwindow: private sound server: $sound"
+
+# The game's settings go here, never to the user's own.
+config="$work/config"
+mkdir -p "$config"
+settings="$config/terrava.ini"
+
+# --- helpers ---
+
+# The visible windows named as the game's, one "id width height x y" a line.
+windows() {
+    for id in $(xdotool search --onlyvisible --name '^Terrava' 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)" || continue
+        echo "$id $WIDTH $HEIGHT $X $Y"
+    done
+}
+
+# Waits up to 15 s for a visible game window whose size passes the test "$1" (an awk
+# condition on w and h); prints "id x y w h".
+wait_window() {
+    i=0
+    while [ $i -lt 150 ]; do
+        found=$(windows | awk "{ w = \$2; h = \$3 } $1 { print \$1, \$4, \$5, w, h; exit }")
+        if [ -n "$found" ]; then
+            echo "$found"
+            return 0
+        fi
+        kill -0 "$game_pid" 2>/dev/null || return 1
+        sleep 0.1
+        i=$((i + 1))
+    done
+    return 1
+}
+
+# Waits up to 15 s until the game has ended; 0 when it has.
+wait_end() {
+    i=0
+    while [ $i -lt 150 ]; do
+        if ! kill -0 "$game_pid" 2>/dev/null; then
+            wait "$game_pid"
+            game_status=$?
+            game_pid=
+            return 0
+        fi
+        sleep 0.1
+        i=$((i + 1))
+    done
+    return 1
+}
+
+shoot() {
+    import -window root "$work/$1.png" 2>>"$work/import.log"
+}
+
+click_at() {
+    xdotool mousemove --sync "$1" "$2" click 1
+    sleep 0.3
+}
+
+# Starts the game from its folder; with no sound server its probe's error box is closed.
+start_game() {
+    (cd "$game" && XDG_CONFIG_HOME="$config" exec ./terrava) >>"$work/game.log" 2>&1 &
+    game_pid=$!
+    if [ "$sound" = no ]; then
+        # The error box of the sound probe: small, and before the name dialog.
+        if box=$(wait_window 'w < 500 && h < 200'); then
+            set -- $box
+            xdotool windowfocus --sync "$1"
+            xdotool key Return
+            sleep 0.5
+        fi
+    fi
+    # The name dialog: small beside the main window.
+    if ! dialog=$(wait_window 'w < 500 && h < 400'); then
+        fail "the name dialog did not appear"
+        return 1
+    fi
+    set -- $dialog
+    dialog_id=$1
+    echo "test_realwindow: the name dialog is window $dialog_id at $2,$3, $4 x $5"
+}
+
+# Types a name into the dialog and confirms it with Enter: the main window comes.
+enter_name() {
+    xdotool windowfocus --sync "$dialog_id" 2>/dev/null
+    xdotool type --delay 20 "$1"
+    xdotool key Return
+    if ! main=$(wait_window 'w >= 700 && h >= 500'); then
+        fail "Enter on the name dialog showed no main window"
+        return 1
+    fi
+    set -- $main
+    main_id=$1
+    main_x=$2
+    main_y=$3
+    echo "test_realwindow: the main window is window $main_id at $2,$3, $4 x $5"
+    sleep 0.5
+    if xdotool search --onlyvisible --name '^Terrava' | grep -qx "$dialog_id"; then
+        fail "the name dialog is still shown"
+    fi
+}
+
+# The tabs are 150 pixels wide and 30 high from the page control's left edge (8 pixels left
+# of the window's): the middle of tab N (0, 1, 2) is safe whatever the style adds.
+click_tab() {
+    click_at $((main_x - 8 + 150 * $1 + 75)) $((main_y + 15))
+}
+
+# A control of the Questions page, by its place on the page: the page starts below the tabs.
+click_page() {
+    click_at $((main_x - 8 + 2 + $1)) $((main_y + 30 + 2 + $2))
+}
+
+# As a window manager's close button does: WM_DELETE_WINDOW. (xdotool's windowclose destroys
+# the window instead, which no user can do.)
+close_main() {
+    "$probe" close "$main_id" || fail "cannot ask the main window to close"
+}
+
+# --- first run: name, Start, a region, close without saving ---
+step "first run"
+if start_game; then
+    enter_name "Xena"
+    if [ -n "${main_id:-}" ]; then
+        # Start: the Questions tab, then its Start button (656, 224; 89 x 25).
+        click_tab 2
+        click_page $((656 + 44)) $((224 + 12))
+        sleep 0.5
+        shoot started
+        # Start shows the Nation page: the nation map at its layout's 60 percent.
+        if nation=$("$probe" locate "$work/started.png" "$source/content/Italia.bmp" 60); then
+            set -- $nation
+            nation_x=$1
+            nation_y=$2
+            echo "test_realwindow: after Start the nation map shows at $nation_x,$nation_y"
+        else
+            fail "after Start the nation map is not shown"
+            nation_x=
+        fi
+        if [ -n "$nation_x" ]; then
+            point=$("$probe" inside "$source/content/nation-hotspots.txt" Etruria) ||
+                fail "no point inside Etruria"
+            set -- $point
+            click_at $((nation_x + $1 * 60 / 100)) $((nation_y + $2 * 60 / 100))
+            sleep 0.5
+            shoot region
+            # The Regions page with Etruria's map, fitted to the 777 x 537 map; no other.
+            if shown=$("$probe" locate "$work/region.png" "$game/images/Etruria.bmp" \
+                fit 777 537); then
+                echo "test_realwindow: Etruria's map shows at $shown"
+            else
+                fail "a click on Etruria did not show its map"
+            fi
+            for other in Padania Ausonia Sicilia Sardegna; do
+                if "$probe" locate "$work/region.png" "$game/images/$other.bmp" fit 777 537 \
+                    >/dev/null; then
+                    fail "the map of $other shows after a click on Etruria"
+                fi
+            done
+            if "$probe" locate "$work/region.png" "$source/content/Italia.bmp" 60 >/dev/null; then
+                fail "the nation map is still shown after the click"
+            fi
+        fi
+        step "closing the main window"
+        close_main
+        if wait_end; then
+            [ "$game_status" -eq 0 ] || fail "the game ended with status $game_status"
+        else
+            fail "closing the main window did not end the game"
+        fi
+        [ -e "$settings" ] && fail "closing without Save wrote the settings file"
+    fi
+fi
+[ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null && wait "$game_pid" 2>/dev/null
+game_pid=
+main_id=
+
+# --- second run: Save writes the settings ---
+step "second run"
+if start_game; then
+    enter_name "Yuri"
+    if [ -n "${main_id:-}" ]; then
+        # Save: the Questions tab, then its Save button (656, 280; 89 x 25).
+        click_tab 2
+        click_page $((656 + 44)) $((280 + 12))
+        i=0
+        while [ $i -lt 50 ] && [ ! -s "$settings" ]; do
+            sleep 0.1
+            i=$((i + 1))
+        done
+        if [ -s "$settings" ]; then
+            grep -q '^\[Yuri\]' "$settings" || fail "the settings file has no section for Yuri"
+            grep -q '^Numquesiti=5' "$settings" || fail "the settings file lacks Numquesiti=5"
+        else
+            fail "Save wrote no settings file"
+        fi
+        close_main
+        if wait_end; then
+            [ "$game_status" -eq 0 ] || fail "the game ended with status $game_status"
+        else
+            fail "closing the main window did not end the game"
+        fi
+    fi
+fi
+
+if [ $failures -ne 0 ]; then
+    echo "test_realwindow: $failures failures; the game said:"
+    cat "$work/game.log"
+    exit 1
+fi
+echo "test_realwindow: all passed"
+exit 0
