@@ -118,7 +118,7 @@ config="$work/config"
 mkdir -p "$config"
 settings="$config/terrava.ini"
 
-# --- helpers ---
+# --- finding, clicking, waiting ---
 
 # The visible windows named as the game's, one "id width height x y" a line.
 windows() {

@@ -14,6 +14,7 @@
 #include "Error.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -99,7 +100,8 @@ void checkRegion(const RegionHandle& handle, std::uint32_t seed) {
         for (std::uint32_t i = 0; i < 16; ++i) {
             const std::uint32_t h = seed * 2654435761u + i * 40503u;
             const std::int64_t x = r.left() + std::int64_t(h % std::uint64_t(width));
-            const std::int64_t y = r.top() + std::int64_t((h >> 7) % std::uint64_t(height));
+            const std::int64_t y =
+                r.top() + std::int64_t((h >> 7) % std::uint64_t(std::max<std::int64_t>(height, 1)));
             (void)r.contains(x, y);
         }
     }

@@ -1,0 +1,70 @@
+// The game's sound with the real wave player. Run by with-pulseaudio.sh: TERRAVA_SOUND=server
+// promises a private sound server with a silent output, TERRAVA_SOUND=none no server at all.
+
+#include "MainForm.h"
+#include "MessageBoxes.h"
+#include "ScreenSize.h"
+#include "SoundDevice.h"
+#include "Timer.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+
+class GameSoundTest : public QObject {
+    Q_OBJECT
+    QList<MessageRequest> shown;
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        setPrimaryScreenSizeOverride(QSize(800, 600));
+        QDir::setCurrent(QStringLiteral(TERRAVA_BINARY_DIR "/game"));
+        QCoreApplication::setApplicationName("Terrava");
+        MessageBoxes::setHandler([this](const MessageRequest& r) { shown << r; });
+        if (qgetenv("TERRAVA_SOUND").isEmpty())
+            QSKIP("run through with-pulseaudio.sh, which says whether a sound server is there");
+    }
+
+    void probeAndCuesFollowTheSoundServer() {
+        shown.clear();
+        TMainForm form;
+        if (qgetenv("TERRAVA_SOUND") == "none") {
+            // One box at start-up, then silence for the whole run.
+            QCOMPARE(shown.size(), 1);
+            QCOMPARE(shown[0].caption, QString("Terrava"));
+            QVERIFY2(shown[0].text.contains("Whistle.wav"), qPrintable(shown[0].text));
+            QVERIFY(!form.SoundAvailable);
+            form.SoundCheckBox->setChecked(true);
+            form.PlaySound("Cough2.wav");
+            form.StartButton->click();
+            form.TimerTimer();
+            QCOMPARE(shown.size(), 1);
+            return;
+        }
+        QVERIFY2(shown.isEmpty(), shown.isEmpty() ? "" : qPrintable(shown[0].text));
+        QVERIFY(form.SoundAvailable);
+        QCOMPARE(form.MediaPlayer->fileName(), QString("Whistle.wav")); // opened, not played
+        QCOMPARE(form.MediaPlayer->position(), 0);
+        form.SoundCheckBox->setChecked(true);
+        form.PlaySound("Applaude.wav");
+        QCOMPARE(form.MediaPlayer->fileName(), QString("Applaude.wav"));
+        const qint64 length = form.MediaPlayer->length();
+        QVERIFY(length > 0);
+        QTRY_VERIFY_WITH_TIMEOUT(form.MediaPlayer->position() > 0, 15000); // it really plays
+        // A cue cuts the one playing off; the tick waits for the end of the file last opened.
+        form.PlaySound("Cough2.wav");
+        QCOMPARE(form.MediaPlayer->fileName(), QString("Cough2.wav"));
+        QTRY_VERIFY_WITH_TIMEOUT(form.MediaPlayer->position() >= form.MediaPlayer->length(), 20000);
+        form.StartButton->click();
+        form.Timer->setEnabled(false);
+        form.TimerTimer();
+        QCOMPARE(form.MediaPlayer->fileName(), QString("Movehit1.wav"));
+        QVERIFY(shown.isEmpty());
+    }
+};
+
+QTEST_MAIN(GameSoundTest)
+#include "test_gamesound.moc"
