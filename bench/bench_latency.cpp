@@ -10,6 +10,7 @@
 #include "QuizState.h"
 #include "RatioReporter.h"
 #include "ScreenSize.h"
+#include "SilentPlayer.h"
 #include "SoundDevice.h"
 #include "SpinEdit.h"
 #include "UQuesiti.h"
@@ -22,21 +23,6 @@
 #include <QStandardPaths>
 
 namespace {
-
-class SilentPlayer final : public SoundDevice {
-public:
-    void setFileName(const QString& name) override { file = name; }
-    QString fileName() const override { return file; }
-    void open() override {}
-    void close() override {}
-    void play() override {}
-    qint64 position() override { return 0; }
-    qint64 length() override { return 0; }
-    int lastError() const override { return 0; }
-
-private:
-    QString file;
-};
 
 QApplication& app() {
     static int argc = 1;

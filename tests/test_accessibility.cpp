@@ -10,6 +10,7 @@
 #include "ProgressBar.h"
 #include "RadioGroup.h"
 #include "ScreenSize.h"
+#include "SilentPlayer.h"
 #include "SoundDevice.h"
 
 #include <QAbstractButton>
@@ -31,22 +32,6 @@
 #include <QTest>
 
 namespace {
-
-// A media player that always opens and plays silently.
-class SilentPlayer final : public SoundDevice {
-public:
-    void setFileName(const QString& name) override { file = name; }
-    QString fileName() const override { return file; }
-    void open() override {}
-    void close() override {}
-    void play() override {}
-    qint64 position() override { return 0; }
-    qint64 length() override { return 0; }
-    int lastError() const override { return 0; }
-
-private:
-    QString file;
-};
 
 QAccessibleInterface* accessible(QObject* object) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);

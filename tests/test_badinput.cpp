@@ -7,9 +7,11 @@
 
 #include "DefinitionResource.h"
 #include "Error.h"
+#include "ErrorOf.h"
 #include "HImages.h"
 #include "MainForm.h"
 #include "MessageBoxes.h"
+#include "SilentPlayer.h"
 #include "SoundDevice.h"
 #include "SpinEdit.h"
 #include "TrackBar.h"
@@ -32,15 +34,6 @@
 extern QString PlayerName;
 
 namespace {
-
-QString errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const TerravaError& e) {
-        return e.message();
-    }
-    return QString();
-}
 
 struct Boxes {
     QList<MessageRequest> shown;
@@ -174,22 +167,6 @@ QString openFailure(WavePlayer& player, const QString& name) {
 }
 
 // --- the main window -----------------------------------------------------------------------
-
-// A media player that always opens and plays silently.
-class SilentPlayer final : public SoundDevice {
-public:
-    void setFileName(const QString& name) override { file = name; }
-    QString fileName() const override { return file; }
-    void open() override {}
-    void close() override {}
-    void play() override {}
-    qint64 position() override { return 0; }
-    qint64 length() override { return 0; }
-    int lastError() const override { return 0; }
-
-private:
-    QString file;
-};
 
 // Sets every setting control away from its default.
 void setNonDefaults(TMainForm& form) {

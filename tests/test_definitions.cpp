@@ -1,18 +1,10 @@
 #include "Error.h"
+#include "ErrorOf.h"
 #include "HotspotMap.h"
 
 #include <QTest>
 
 namespace {
-
-QString errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const TerravaError& e) {
-        return e.message();
-    }
-    return QString();
-}
 
 QVector<Region::Point> points(const THotspotRec& rec, int n) {
     return QVector<Region::Point>(rec.Points.begin(), rec.Points.begin() + n);

@@ -1,4 +1,5 @@
 #include "Error.h"
+#include "ErrorOf.h"
 #include "HImages.h"
 #include "MessageBoxes.h"
 
@@ -39,15 +40,6 @@ void moveTo(QWidget* widget, QPoint at) {
     QMouseEvent move(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
-}
-
-QString errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const TerravaError& e) {
-        return e.message();
-    }
-    return QString();
 }
 
 const QStringList townLines{

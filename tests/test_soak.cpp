@@ -15,6 +15,7 @@
 #include "QuizRandom.h"
 #include "RadioGroup.h"
 #include "ScreenSize.h"
+#include "SilentPlayer.h"
 #include "SoundDevice.h"
 #include "SpinEdit.h"
 #include "Timer.h"
@@ -32,23 +33,6 @@
 #include <unistd.h>
 
 namespace {
-
-// A media player that always opens and plays silently, counting what it was asked to open.
-class SilentPlayer final : public SoundDevice {
-public:
-    QHash<QString, int> opened;
-    void setFileName(const QString& name) override { file = name; }
-    QString fileName() const override { return file; }
-    void open() override { ++opened[file]; }
-    void close() override {}
-    void play() override {}
-    qint64 position() override { return 0; }
-    qint64 length() override { return 0; }
-    int lastError() const override { return 0; }
-
-private:
-    QString file;
-};
 
 // The heap in use, and the resident memory once freed heap has gone back to the system.
 qint64 heapInUse() {
@@ -271,12 +255,12 @@ private slots:
               heapAtEnd / 1024, growth / 1024, heapGrowth / 1024, qPrintable(series.join(' ')));
         QCOMPARE(sessionsDone, sessions);
         QCOMPARE(goods, sessions * 30);
-        QVERIFY(player->opened.value("Applaude.wav") >= sessions);
+        QVERIFY(player->opens.value("Applaude.wav") >= sessions);
         // The time bar really ran: with 10 ms steps some sessions ran out of time.
-        QVERIFY(player->opened.value("Movehit1.wav") > sessions);
+        QVERIFY(player->opens.value("Movehit1.wav") > sessions);
         QVERIFY(timeUps >= sessions / 8);
         QVERIFY(timeUpsWhileGood > 0 || sessions < 20);
-        QCOMPARE(player->opened.value("Moan.wav"), timeUps);
+        QCOMPARE(player->opens.value("Moan.wav"), timeUps);
         QVERIFY2(heapGrowth < 1024 * 1024,
                  qPrintable(QString("the heap in use grew by %1 KiB").arg(heapGrowth / 1024)));
         QVERIFY2(growth < 4 * 1024 * 1024,

@@ -11,6 +11,7 @@
 #include "RadioGroup.h"
 #include "ScreenSize.h"
 #include "ShellOpen.h"
+#include "SilentPlayer.h"
 #include "SoundDevice.h"
 #include "SpinEdit.h"
 #include "Timer.h"
@@ -33,29 +34,6 @@
 #include <QTimer>
 
 namespace {
-
-// A media player that always opens and plays silently, recording what it was asked; or,
-// with failing set, refuses every open as a machine without sound would.
-class SilentPlayer final : public SoundDevice {
-public:
-    QStringList opened;
-    bool failing = false;
-    void setFileName(const QString& name) override { file = name; }
-    QString fileName() const override { return file; }
-    void open() override {
-        if (failing)
-            throw TerravaError("Cannot play sound file \"" + file + "\": no audio output device");
-        opened << file;
-    }
-    void close() override {}
-    void play() override {}
-    qint64 position() override { return 0; }
-    qint64 length() override { return 0; }
-    int lastError() const override { return 0; }
-
-private:
-    QString file;
-};
 
 struct Boxes {
     QList<MessageRequest> shown;

@@ -62,6 +62,21 @@ bool parseInt(const QString& text, int& value) {
     return ok;
 }
 
+// The hotspots of a definitions file made active for one picture (its folder dropped).
+bool buildMap(const QString& path, const QString& picture, HotspotMap& map) {
+    QStringList lines;
+    if (!readLines(path, lines))
+        return false;
+    map.definitions().assign(lines);
+    try {
+        map.BuildRegions(QFileInfo(picture).fileName());
+    } catch (const TerravaError& e) {
+        err() << "terrava-hotspots: " << e.message() << "\n";
+        return false;
+    }
+    return true;
+}
+
 int check(const QString& path) {
     QStringList lines;
     if (!readLines(path, lines))
@@ -103,17 +118,9 @@ int hit(const QString& path, const QString& picture, const QString& xs, const QS
     int x = 0, y = 0;
     if (!parseInt(xs, x) || !parseInt(ys, y))
         return usage();
-    QStringList lines;
-    if (!readLines(path, lines))
-        return 2;
     HotspotMap map;
-    map.definitions().assign(lines);
-    try {
-        map.BuildRegions(QFileInfo(picture).fileName());
-    } catch (const TerravaError& e) {
-        err() << "terrava-hotspots: " << e.message() << "\n";
+    if (!buildMap(path, picture, map))
         return 2;
-    }
     QString name;
     if (!map.HotspotAt(x, y, 100, name))
         return 1;
@@ -150,17 +157,9 @@ int overlay(const QString& picturePath, const QString& path, const QString& outP
         return 2;
     }
     image = image.convertToFormat(QImage::Format_RGB32);
-    QStringList lines;
-    if (!readLines(path, lines))
-        return 2;
     HotspotMap map;
-    map.definitions().assign(lines);
-    try {
-        map.BuildRegions(QFileInfo(picturePath).fileName());
-    } catch (const TerravaError& e) {
-        err() << "terrava-hotspots: " << e.message() << "\n";
+    if (!buildMap(path, picturePath, map))
         return 2;
-    }
     QPainter painter(&image);
     QFont font = painter.font();
     font.setPixelSize(10);
