@@ -144,6 +144,14 @@ class SoakTest : public QObject {
     // One session from Start to "Very good!": answers until every town has been found. In
     // one session of four the player dawdles until the time runs out, between two answers or
     // while "Good! " waits, and then goes on answering.
+    // Shows the built-in pictures on both maps again, painted, so that the scaled copy each
+    // map keeps is of the same size whatever the session before showed.
+    void settleCaches() {
+        form->RegionsHyperImages->LoadPicture("Padania.bmp");
+        form->RegionsHyperImages->PaintArea()->grab();
+        form->NationHyperImages->PaintArea()->grab();
+    }
+
     void playSession(int towns) {
         const int before = sessionsDone;
         const int dawdleAt = dice.bounded(4) == 0 ? dice.bounded(towns) : -1;
@@ -220,8 +228,9 @@ private slots:
         const int warmUp = qMin(20, qMax(1, sessions / 2));
         QElapsedTimer clock;
         clock.start();
-        // Memory is sampled after every session. What a session leaves cached (the last map
-        // scaled for the screen, say) differs from one session to the next, so the highest
+        // Memory is sampled after every session, with both maps brought to the same pictures
+        // first, so that what the last session left cached (one map scaled for the screen)
+        // is the same at every sample. Beyond that, the highest
         // sample of the sessions before the warm-up's end is set against the highest of as
         // many sessions at the end: a leak raises the second by what all sessions between
         // left behind.
@@ -232,6 +241,7 @@ private slots:
             playSession(30);
             if (QTest::currentTestFailed())
                 return;
+            settleCaches();
             const qint64 resident = residentBytes(), heap = heapInUse();
             if (s < warmUp && s >= warmUp - window) {
                 afterWarmUp = qMax(afterWarmUp, resident);
@@ -261,7 +271,7 @@ private slots:
         QVERIFY(timeUps >= sessions / 8);
         QVERIFY(timeUpsWhileGood > 0 || sessions < 20);
         QCOMPARE(player->opens.value("Moan.wav"), timeUps);
-        QVERIFY2(heapGrowth < 1024 * 1024,
+        QVERIFY2(heapGrowth < 2 * 1024 * 1024, // leaking the 30 buttons of a session would pass it
                  qPrintable(QString("the heap in use grew by %1 KiB").arg(heapGrowth / 1024)));
         QVERIFY2(growth < 4 * 1024 * 1024,
                  qPrintable(QString("resident memory grew by %1 KiB").arg(growth / 1024)));
