@@ -16,10 +16,14 @@
 
 namespace {
 
-QRegion toQRegion(const Region& region) {
+// The pixels of a region within a window: a hotspot far larger than its map (a typing slip
+// in a coordinate, say) costs no more than the part that can be seen.
+QRegion toQRegion(const Region& region, const QRect& window) {
     QRegion pixels;
-    for (std::int64_t y = region.top(); y < region.bottom(); ++y) {
-        for (const Region::Span& span : region.rowSpans(y))
+    const std::int64_t top = std::max<std::int64_t>(region.top(), window.top());
+    const std::int64_t bottom = std::min<std::int64_t>(region.bottom(), window.bottom() + 1);
+    for (std::int64_t y = top; y < bottom; ++y) {
+        for (const Region::Span& span : region.rowSpans(y, window.left(), window.right() + 1))
             pixels += QRect(int(span.begin), int(y), int(span.end - span.begin), 1);
     }
     return pixels;
@@ -453,7 +457,8 @@ void TCustomHyperImages::hotTrack(Qt::KeyboardModifiers shift, int x, int y) {
                 if (region) {
                     const QPoint at = paintArea->pos() - clientOrigin();
                     region->offset(at.x(), at.y());
-                    hotPixels = toQRegion(*region);
+                    hotPixels =
+                        toQRegion(*region, QRect(QPoint(0, 0), size()).translated(-clientOrigin()));
                     hotRegion = std::move(region);
                     update();
                     paintArea->update();

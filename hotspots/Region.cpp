@@ -215,10 +215,17 @@ bool Region::insidePolygon(std::int64_t x, std::int64_t y) const {
 }
 
 std::vector<Region::Span> Region::rowSpans(std::int64_t y) const {
+    return rowSpans(y, left(), right());
+}
+
+std::vector<Region::Span> Region::rowSpans(std::int64_t y, std::int64_t from,
+                                           std::int64_t to) const {
     std::vector<Span> spans;
     if (kind == Kind::Empty || y - dy < boxTop || y - dy >= boxBottom)
         return spans;
-    for (std::int64_t x = boxLeft; x < boxRight; ++x) {
+    const std::int64_t first = std::max(boxLeft, from - dx);
+    const std::int64_t last = std::min(boxRight, to - dx);
+    for (std::int64_t x = first; x < last; ++x) {
         if (!containsLocal(x, y - dy))
             continue;
         if (!spans.empty() && spans.back().end == x + dx)

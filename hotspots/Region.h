@@ -49,8 +49,10 @@ public:
     std::int64_t right() const { return boxRight + dx; }
     std::int64_t bottom() const { return boxBottom + dy; }
 
-    // The runs of pixels on row y, left to right, adjacent runs merged.
+    // The runs of pixels on row y, left to right, adjacent runs merged; only those within
+    // from <= x < to when a window is given.
     std::vector<Span> rowSpans(std::int64_t y) const;
+    std::vector<Span> rowSpans(std::int64_t y, std::int64_t from, std::int64_t to) const;
 
 private:
     enum class Kind { Empty, Rectangle, Ellipse, RoundRect, Polygon };

@@ -310,6 +310,21 @@ private slots:
         QCOMPARE(map.PaintArea()->grab().toImage(), before);
     }
 
+    void hugeHotspotIsInvertedOnlyWhereItCanBeSeen() {
+        THyperImages map;
+        map.resize(202, 102);
+        map.setHotspotsDef({"Padania.bmp/Huge=-3;-2000000,-2000000;2000000,2000000;"});
+        map.setPicturesDir(pictures);
+        map.LoadPicture("Padania.bmp");
+        map.setInvertOnHot(true);
+        map.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        moveTo(map.PaintArea(), QPoint(20, 20));
+        QCOMPARE(map.HotIndex(), 0);
+        const QImage hot = map.PaintArea()->grab().toImage();
+        QCOMPARE(hot.pixel(150, 90), makePicture(200, 100).pixel(150, 90) ^ 0x00FFFFFFu);
+    }
+
     void noActiveHotspotsTrackNothing() {
         THyperImages map;
         map.resize(202, 102);

@@ -176,6 +176,15 @@ private slots:
         QCOMPARE(r.rowSpans(-19).front(), (Region::Span{10, 15}));
     }
 
+    void rowSpansWithinAWindow() {
+        const Region r = Region::rectangle(-1000000, 0, 1000000, 3);
+        QCOMPARE(r.rowSpans(1, 5, 9), (std::vector<Region::Span>{{5, 9}}));
+        QCOMPARE(r.rowSpans(1, 2000000, 2000010), std::vector<Region::Span>{});
+        Region e = Region::ellipse(0, 0, 6, 5);
+        e.offset(100, 0);
+        QCOMPARE(e.rowSpans(1, 0, 102), (std::vector<Region::Span>{{100, 102}}));
+    }
+
     void noRegionIsDistinctFromEmpty() {
         const RegionHandle none;
         const RegionHandle empty = Region::empty();
