@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QToolTip>
 #include <QtEndian>
+#include <array>
 
 namespace {
 
@@ -40,8 +41,10 @@ QString bitmapProblem(QFile& file) {
         return QStringLiteral("the file is not a BMP picture");
     if (head.size() < 26)
         return {};
-    const auto u16 = [&](int at) { return qFromLittleEndian<quint16>(head.constData() + at); };
-    const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(head.constData() + at); };
+    std::array<uchar, 34> bytes{}; // a fixed copy: the fields past the end of a short head read 0
+    std::copy_n(head.constData(), std::min<qsizetype>(head.size(), 34), bytes.begin());
+    const auto u16 = [&](int at) { return qFromLittleEndian<quint16>(bytes.data() + at); };
+    const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(bytes.data() + at); };
     const quint32 headerSize = u32(14);
     qint64 width = 0, height = 0, bits = 0;
     bool runLength = false;
