@@ -37,8 +37,8 @@ template <typename F> void forEachControl(QWidget* root, F f) {
 }
 
 bool isSingleLineEntry(const QWidget* w) {
-    return qobject_cast<const QLineEdit*>(w) &&
-           !qobject_cast<const QLineEdit*>(w)->parentWidget()->inherits("QAbstractSpinBox");
+    // A spin box's own editor follows its box, which is sized as an entry itself.
+    return qobject_cast<const QLineEdit*>(w) && !w->parentWidget()->inherits("QAbstractSpinBox");
 }
 
 } // namespace

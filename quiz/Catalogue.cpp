@@ -1,7 +1,7 @@
 #include "Catalogue.h"
 
-#include <QCollator>
-#include <QLocale>
+#include "TownComparison.h"
+
 #include <algorithm>
 
 const std::array<QString, RegionCount> RegionPictures{
@@ -27,13 +27,11 @@ QString NameOfDefinition(const QString& definition) {
 }
 
 QStringList TownNames(const QStringList& definitions) {
-    QCollator collator{QLocale::system()};
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
     QStringList names;
     for (const QString& definition : definitions) {
         const QString name = NameOfDefinition(definition);
         const bool known = std::any_of(names.begin(), names.end(), [&](const QString& item) {
-            return collator.compare(item, name) == 0;
+            return SameTownName(item, name);
         });
         if (!known)
             names << name;
