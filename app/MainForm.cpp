@@ -29,10 +29,8 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSlider>
 
 TMainForm::TMainForm(QWidget* parent, std::unique_ptr<SoundDevice> soundDevice)
