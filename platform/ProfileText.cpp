@@ -180,7 +180,11 @@ void ProfileText::parse() {
 }
 
 QString ProfileText::textOf(qsizetype from, qsizetype to) const {
-    return QString::fromUtf8(text.constData() + from, to - from);
+    // A name or value may begin with U+FEFF; only the file's own first bytes are a byte-order
+    // mark, and those are passed over by the parse.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                       QStringConverter::Flag::ConvertInitialBom);
+    return decoder(QByteArrayView(text.constData() + from, to - from));
 }
 
 int ProfileText::findSection(const QString& name) const {

@@ -306,6 +306,11 @@ void TestProfileFile::byteOrderMarkIsKept() {
     QCOMPARE(valueIn(bom + "top=1\n", "", "top"), QString("1"));
     QCOMPARE(edited(bom + "[a]\n", "", {{"k", "v"}}), bom + "k=v\n[a]\n");
     QCOMPARE(edited(bom + "[a]\n", "a", {{"k", "v"}}), bom + "[a]\nk=v\n");
+    // Elsewhere the same bytes are a character of a name or value, kept when read back.
+    const QString mark = QString::fromUtf8(bom);
+    const QByteArray inside = edited("[a]\n", "a", {{mark, "v"}, {"w", mark + "x"}});
+    QCOMPARE(valueIn(inside, "a", mark), QString("v"));
+    QCOMPARE(valueIn(inside, "a", "w"), mark + "x");
 }
 
 void TestProfileFile::textMustBeUtf8WithoutNul() {
