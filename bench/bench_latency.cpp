@@ -5,6 +5,7 @@
 #include "Catalogue.h"
 #include "HImages.h"
 #include "MainForm.h"
+#include "MapPoints.h"
 #include "MessageBoxes.h"
 #include "PageControl.h"
 #include "QuizState.h"
@@ -49,17 +50,7 @@ struct Game {
         form.resize(804, 551);
         form.show();
         QCoreApplication::processEvents();
-        regionPoints = pointsOf(form.NationHyperImages);
-    }
-    static QHash<QString, QPoint> pointsOf(THyperImages* map) {
-        QHash<QString, QPoint> points;
-        for (int y = 0; y < map->PaintArea()->height(); y += 2)
-            for (int x = 0; x < map->PaintArea()->width(); x += 2) {
-                QString name;
-                if (map->HotspotAt(x, y, name) && !points.contains(name))
-                    points.insert(name, QPoint(x, y));
-            }
-        return points;
+        regionPoints = clickablePoints(form.NationHyperImages);
     }
 };
 
@@ -95,7 +86,7 @@ void BM_RightAnswerToNextTown(benchmark::State& state) {
     QHash<QString, QHash<QString, QPoint>> townPoints; // picture -> town -> point
     for (const QString& picture : RegionPictures) {
         game.form.RegionsHyperImages->LoadPicture(picture);
-        townPoints.insert(picture, Game::pointsOf(game.form.RegionsHyperImages));
+        townPoints.insert(picture, clickablePoints(game.form.RegionsHyperImages));
     }
     game.form.SpinEdit->setValue(30);
     for (auto _ : state) {

@@ -5,6 +5,7 @@
 #include "Entering.h"
 #include "HImages.h"
 #include "MainForm.h"
+#include "MapPoints.h"
 #include "MessageBoxes.h"
 #include "PageControl.h"
 #include "ProgressBar.h"
@@ -89,19 +90,6 @@ int checkNamed(QWidget* top, QStringList& faults) {
         }
     }
     return layoutControls;
-}
-
-// Where on a map's paint area each hotspot name can be clicked: the first point found.
-QHash<QString, QPoint> clickablePoints(THyperImages* map) {
-    QHash<QString, QPoint> points;
-    const QSize size = map->PaintArea()->size();
-    for (int y = 0; y < size.height(); y += 2)
-        for (int x = 0; x < size.width(); x += 2) {
-            QString name;
-            if (map->HotspotAt(x, y, name) && !points.contains(name))
-                points.insert(name, QPoint(x, y));
-        }
-    return points;
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "SoundDevice.h"
 #include "SpinEdit.h"
 #include "TrackBar.h"
+#include "WaveFiles.h"
 #include "WavePlayer.h"
 
 #include <QBuffer>
@@ -48,11 +49,6 @@ qint64 residentBytes() {
     if (!statm.open(QIODevice::ReadOnly))
         return 0;
     return statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE);
-}
-
-template <typename T> void append(QByteArray& bytes, T value) {
-    value = qToLittleEndian(value);
-    bytes.append(reinterpret_cast<const char*>(&value), sizeof value);
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
@@ -117,48 +113,6 @@ const QStringList townLines{
 };
 
 // --- sounds --------------------------------------------------------------------------------
-
-struct WaveFormat {
-    quint16 tag = 1; // 1 integer PCM, 3 float
-    quint16 channels = 1;
-    quint32 rate = 8000;
-    quint16 bits = 16;
-    int blockAlign() const { return channels * bits / 8; }
-};
-
-QByteArray waveHeader(const WaveFormat& f, quint32 dataBytes) {
-    QByteArray h("RIFF");
-    append<quint32>(h, 36 + dataBytes);
-    h += "WAVEfmt ";
-    append<quint32>(h, 16);
-    append<quint16>(h, f.tag);
-    append<quint16>(h, f.channels);
-    append<quint32>(h, f.rate);
-    append<quint32>(h, f.rate * f.blockAlign());
-    append<quint16>(h, f.blockAlign());
-    append<quint16>(h, f.bits);
-    h += "data";
-    append<quint32>(h, dataBytes);
-    return h;
-}
-
-// A tone of ms milliseconds in the file's own encoding, the same on every channel.
-QByteArray toneFile(const WaveFormat& f, int ms) {
-    QByteArray data;
-    const qint64 frames = qint64(f.rate) * ms / 1000;
-    for (qint64 i = 0; i < frames; ++i) {
-        const double s = 0.5 * std::sin(double(i) * 2 * M_PI * 440 / f.rate);
-        for (int c = 0; c < f.channels; ++c) {
-            if (f.tag == 3)
-                append<float>(data, float(s));
-            else if (f.bits == 8)
-                data.append(char(quint8(std::lround(s * 127 + 128))));
-            else
-                append<qint16>(data, qint16(std::lround(s * 32767)));
-        }
-    }
-    return waveHeader(f, quint32(data.size())) + data;
-}
 
 // Opens the file; the message of the refusal, or an empty string.
 QString openFailure(WavePlayer& player, const QString& name) {
@@ -332,12 +286,12 @@ private slots:
         QTest::newRow("zero bytes") << QByteArray() << "not a wave file";
         QTest::newRow("text") << QByteArray("RIFF? No, only words about sounds.\n")
                               << "not a wave file";
-        QTest::newRow("header cut short") << toneFile({}, 100).left(30) << "not a wave file";
-        QTest::newRow("no data chunk") << toneFile({}, 100).left(36) << "not a wave file";
+        QTest::newRow("header cut short") << tone({}, 100).left(30) << "not a wave file";
+        QTest::newRow("no data chunk") << tone({}, 100).left(36) << "not a wave file";
         QTest::newRow("zero channels")
-            << toneFile({1, 0, 8000, 16}, 10) << "not a wave file, or is damaged";
-        QTest::newRow("zero rate") << toneFile({1, 1, 0, 16}, 10) + QByteArray(64, '\0')
-                                   << "not a wave file, or is damaged";
+            << tone({1, 0, 8000, 16}, 10) << "not a wave file, or is damaged";
+        QTest::newRow("zero rate")
+            << tone({1, 1, 0, 16}, 10) + QByteArray(64, '\0') << "not a wave file, or is damaged";
     }
     // The file is checked before the output: these are refused alike with and without sound,
     // and a good file opens afterwards as far as the output lets it.
@@ -346,7 +300,7 @@ private slots:
         QFETCH(QString, why);
         QVERIFY(QDir::setCurrent(dir.path())); // cue names are bare, as the game gives them
         QVERIFY(writeFile("bad.wav", bytes));
-        QVERIFY(writeFile("good.wav", toneFile({}, 200)));
+        QVERIFY(writeFile("good.wav", tone({}, 200)));
         WavePlayer player;
         const QString message = openFailure(player, "bad.wav");
         QVERIFY2(message.contains(why), qPrintable(message));
@@ -385,9 +339,9 @@ private slots:
         QFETCH(int, rate);
         QFETCH(int, bits);
         QVERIFY(QDir::setCurrent(dir.path()));
-        QVERIFY(writeFile(
-            "format.wav",
-            toneFile({quint16(tag), quint16(channels), quint32(rate), quint16(bits)}, 300)));
+        QVERIFY(
+            writeFile("format.wav",
+                      tone({quint16(tag), quint16(channels), quint32(rate), quint16(bits)}, 300)));
         WavePlayer player;
         const QString message = openFailure(player, "format.wav");
         if (!haveOutput) {

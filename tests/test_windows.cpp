@@ -4,6 +4,7 @@
 #include "FormScaling.h"
 #include "HImages.h"
 #include "MainForm.h"
+#include "MapPoints.h"
 #include "MessageBoxes.h"
 #include "PageControl.h"
 #include "ProgressBar.h"
@@ -53,19 +54,6 @@ struct Boxes {
         return t;
     }
 };
-
-// Where on a map's paint area each hotspot name can be clicked: the first point found.
-QHash<QString, QPoint> clickablePoints(THyperImages* map) {
-    QHash<QString, QPoint> points;
-    const QSize size = map->PaintArea()->size();
-    for (int y = 0; y < size.height(); y += 2)
-        for (int x = 0; x < size.width(); x += 2) {
-            QString name;
-            if (map->HotspotAt(x, y, name) && !points.contains(name))
-                points.insert(name, QPoint(x, y));
-        }
-    return points;
-}
 
 void clickMap(THyperImages* map, QPoint at) {
     QTest::mouseClick(map->PaintArea(), Qt::LeftButton, {}, at);
