@@ -145,8 +145,9 @@ QRgb nearestMapColour(QRgb c) {
     int bestDistance = INT_MAX;
     for (QRgb m : colours) {
         const int dr = qRed(c) - qRed(m), dg = qGreen(c) - qGreen(m), db = qBlue(c) - qBlue(m);
-        if (dr * dr + dg * dg + db * db < bestDistance) {
-            bestDistance = dr * dr + dg * dg + db * db;
+        const int distance = dr * dr + dg * dg + db * db;
+        if (distance < bestDistance) {
+            bestDistance = distance;
             best = m;
         }
     }
@@ -534,7 +535,7 @@ void TestContent::highResolutionVariantsLineUpWithTheirPictures() {
         QVERIFY2(!large.isNull(), path);
         QCOMPARE(large.size(), small.size() * factor);
 
-        // Each 4 x 4 block, averaged, shows the colour of its bitmap pixel, but along edges.
+        // Each 4 x 4 block, averaged, shows the colour of its bitmap pixel, except along edges.
         qint64 agreeing = 0;
         for (int y = 0; y < small.height(); ++y)
             for (int x = 0; x < small.width(); ++x) {

@@ -79,7 +79,7 @@ def soften(mask):
 
 def within(mask, radius):
     """The pixels of mask whose every pixel within radius (centre to centre) is in it too;
-    beyond the picture's edge counts as in."""
+    beyond the picture's edge its outermost pixels repeat, so the edge itself is no shore."""
     r = int(radius)
     padded = np.pad(mask, r, mode="edge")
     height, width = mask.shape

@@ -101,10 +101,9 @@ def draw(gmt, picture, projection, size, towns, spots):
         roads.polylines([_edges(r) for r in maps.road_lines(towns, projection)], FACTOR)
         _over(rgb, style.PALETTE[style.ROAD], roads.coverage() * land)
     for x, y, text, options in maps.lettering(picture, projection):
-        size_ = FACTOR * options.get("size", 11)
-        ink = text_mask(w, h, FACTOR * x, FACTOR * y, text, size_, options.get("italic", False),
-                        options.get("bold", False), FACTOR * options.get("spacing", 0),
-                        options.get("anchor", "mm"), antialias=True)
+        o = dict(size=11, italic=False, bold=False, spacing=0, anchor="mm") | options
+        ink = text_mask(w, h, FACTOR * x, FACTOR * y, text, FACTOR * o["size"], o["italic"],
+                        o["bold"], FACTOR * o["spacing"], o["anchor"], antialias=True)
         _over(rgb, style.PALETTE[style.LETTERING], ink)
 
     patches = coverage.Layer(w, h)
