@@ -1,3 +1,4 @@
+#include "DefinitionResource.h"
 #include "Error.h"
 #include "ErrorOf.h"
 #include "HImages.h"
@@ -6,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -40,6 +42,53 @@ void moveTo(QWidget* widget, QPoint at) {
     QMouseEvent move(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
+}
+
+// The middle of a hotspot: the middle of the longest run of its pixels on the middle row of
+// its box.
+QPoint middleOf(const Region& region) {
+    const std::int64_t y = (region.top() + region.bottom() - 1) / 2;
+    Region::Span widest;
+    for (const Region::Span& span : region.rowSpans(y))
+        if (span.end - span.begin > widest.end - widest.begin)
+            widest = span;
+    return QPoint(int((widest.begin + widest.end - 1) / 2), int(y));
+}
+
+// The hotspots of the picture on show in groups whose middles lie at least 48 picture pixels
+// apart, so that a mark on each middle can be told from the marks of its group.
+QList<QList<int>> markGroups(const QList<QPoint>& middles) {
+    QList<QList<int>> groups;
+    for (int i = 0; i < middles.size(); ++i) {
+        const auto apart = [&](const QList<int>& group) {
+            return std::all_of(group.begin(), group.end(), [&](int j) {
+                const QPoint d = middles[j] - middles[i];
+                return qMax(qAbs(d.x()), qAbs(d.y())) >= 48;
+            });
+        };
+        auto group = std::find_if(groups.begin(), groups.end(), apart);
+        if (group == groups.end())
+            groups.append(QList<int>{i});
+        else
+            group->append(i);
+    }
+    return groups;
+}
+
+// Where the map shows a picture pixel: the darkness-weighted middle of what it draws near
+// `around`, the picture being white with a black 3 x 3 mark on the pixel.
+QPoint drawnMark(const QImage& shot, QPoint around) {
+    double sum = 0, sx = 0, sy = 0;
+    for (int y = around.y() - 12; y <= around.y() + 12; ++y)
+        for (int x = around.x() - 12; x <= around.x() + 12; ++x) {
+            if (!shot.rect().contains(x, y))
+                continue;
+            const double dark = 255 - qGray(shot.pixel(x, y));
+            sum += dark;
+            sx += dark * x;
+            sy += dark * y;
+        }
+    return sum == 0 ? QPoint(-1, -1) : QPoint(qRound(sx / sum), qRound(sy / sum));
 }
 
 const QStringList townLines{
@@ -371,6 +420,76 @@ private slots:
         QCOMPARE(shot.pixel(282, 240), qRgb(255, 0, 0)); // top of the ellipse
         map.setShowHotspots(false);
         QVERIFY(map.PaintArea()->grab().toImage().pixel(282, 240) != qRgb(255, 0, 0));
+    }
+
+    // Every content hotspot, clicked in the middle of where the map draws it, is hit: at the
+    // sizes the maps get on 800 x 600, 1024 x 768, 1920 x 1080 and 2560 x 1440 screens.
+    void contentHotspotsAreHitWhereTheyAreDrawn_data() {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("definitions");
+        QTest::addColumn<QSize>("size");
+        const QString content = TERRAVA_SOURCE_DIR "/content/";
+        const QList<QSize> regionSizes{{777, 537}, {995, 687}, {1615, 1116}, {2153, 1487}};
+        const QList<QSize> nationSizes{{337, 377}, {432, 483}, {701, 784}, {934, 1045}};
+        const auto row = [&](const QString& picture, const QString& definitions, QSize size) {
+            QTest::addRow("%s %dx%d", qPrintable(picture), size.width(), size.height())
+                << content + picture << content + definitions << size;
+        };
+        for (int i = 0; i < regionSizes.size(); ++i) {
+            row("Italia.bmp", "nation-hotspots.txt", nationSizes[i]);
+            row("Padania.bmp", "town-hotspots.txt", regionSizes[i]);
+            for (const char* region : {"Padania", "Etruria", "Ausonia", "Sicilia", "Sardegna"})
+                row(QString("images/%1.bmp").arg(region), "town-hotspots.txt", regionSizes[i]);
+        }
+    }
+    void contentHotspotsAreHitWhereTheyAreDrawn() {
+        QFETCH(QString, picture);
+        QFETCH(QString, definitions);
+        QFETCH(QSize, size);
+        THyperImages map;
+        map.resize(size);
+        map.setAutoScaleImage(true);
+        map.setHotspotsDef(ReadDefinitionLines(definitions));
+        map.setPicturesDir(QFileInfo(picture).path());
+        map.LoadPicture(QFileInfo(picture).fileName());
+        map.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        QString clicked;
+        connect(
+            &map, &TCustomHyperImages::OnImageMouseDown,
+            [&](TCustomHyperImages* sender, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+                clicked.clear();
+                sender->HotspotAt(x, y, clicked);
+            });
+
+        QList<QPoint> middles;
+        for (const ActiveHotspot& entry : map.ActiveHotspots())
+            middles << middleOf(*entry.region);
+        const QSize pictureSize = map.PictureImage().size();
+        const double ratio = map.Scale() / 100.0;
+        QStringList missed;
+        for (const QList<int>& group : markGroups(middles)) {
+            QImage marks(pictureSize, QImage::Format_RGB32);
+            marks.fill(Qt::white);
+            for (int i : group)
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx)
+                        marks.setPixel(middles[i] + QPoint(dx, dy), qRgb(0, 0, 0));
+            map.setPicture(QPixmap::fromImage(marks)); // same size: same layout, same hotspots
+            const QImage shot = map.PaintArea()->grab().toImage();
+            for (int i : group) {
+                const QPoint expected((middles[i].x() + 0.5) * ratio,
+                                      (middles[i].y() + 0.5) * ratio);
+                const QPoint at = drawnMark(shot, expected);
+                QTest::mouseClick(map.PaintArea(), Qt::LeftButton, {}, at);
+                const QString name = map.hotspotMap().nameOfActive(i);
+                if (clicked != name)
+                    missed << QString("%1 at %2,%3").arg(name).arg(at.x()).arg(at.y());
+            }
+        }
+        qInfo("%s at %d percent: %d of %d hotspots hit in their middle", qPrintable(picture),
+              map.Scale(), int(middles.size() - missed.size()), int(middles.size()));
+        QVERIFY2(missed.isEmpty(), qPrintable(missed.join(", ")));
     }
 
     void badDefinitionAtEndOfLoadingPassesOut() {
