@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QToolTip>
 #include <QtEndian>
@@ -398,7 +399,10 @@ void TCustomHyperImages::paintPicture(QPainter& painter) {
     }
     // Drawn at exactly Scale percent, so that picture pixel p shows where a click maps back to
     // p; what the picture leaves of the area, and what shows through it, is the panel's face.
-    const QPixmap& pixmap = shown.pixmap(scale, paintArea->devicePixelRatioF());
+    // The ratio of the device that takes the pixels: the window's, or an image's in a render.
+    const QPaintDevice* device =
+        painter.paintEngine() ? painter.paintEngine()->paintDevice() : painter.device();
+    const QPixmap& pixmap = shown.pixmap(scale, device->devicePixelRatioF());
     const QSizeF drawn = pixmap.deviceIndependentSize();
     if (shown.picture().hasAlphaChannel())
         painter.fillRect(area, faceColor);

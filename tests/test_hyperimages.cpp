@@ -422,6 +422,61 @@ private slots:
         QVERIFY(map.PaintArea()->grab().toImage().pixel(282, 240) != qRgb(255, 0, 0));
     }
 
+    // Enlarged on screen or on a device of more pixels, a map draws from the picture's
+    // high-resolution variant, placed as the picture itself; otherwise, and for a picture
+    // without one, from the picture.
+    void highResolutionVariantWhereEnlarged() {
+        const auto halves = [](QSize size, QRgb left, QRgb right) {
+            QImage image(size, QImage::Format_RGB32);
+            image.fill(left);
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = size.width() / 2; x < size.width(); ++x)
+                    image.setPixel(x, y, right);
+            return image;
+        };
+        const QRgb red = qRgb(200, 0, 0), green = qRgb(0, 200, 0), blue = qRgb(0, 0, 200),
+                   yellow = qRgb(200, 200, 0);
+        QTemporaryDir folder;
+        QVERIFY(halves({40, 30}, red, green).save(folder.filePath("Map.bmp"), "BMP"));
+        QVERIFY(halves({160, 120}, blue, yellow).save(folder.filePath("Map@4x.png"), "PNG"));
+        QVERIFY(halves({40, 30}, red, green).save(folder.filePath("Plain.bmp"), "BMP"));
+        THyperImages map;
+        map.setAutoScaleImage(true);
+        map.setPicturesDir(folder.path());
+        map.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        const auto drawn = [&](qreal ratio) {
+            QImage shot(map.PaintArea()->size() * ratio, QImage::Format_RGB32);
+            shot.setDevicePixelRatio(ratio);
+            map.PaintArea()->render(&shot);
+            return shot;
+        };
+        for (const char* name : {"Map.bmp", "Plain.bmp"}) {
+            const bool variant = QString(name) == "Map.bmp";
+            map.LoadPicture(name);
+            map.resize(42, 32); // 100 percent
+            QImage shot = drawn(1);
+            QVERIFY(!map.DrawsFromVariant());
+            QCOMPARE(shot.pixel(18, 5), red);
+            QCOMPARE(shot.pixel(21, 5), green);
+            shot = drawn(2); // 100 percent on a device of twice the pixels
+            QCOMPARE(map.DrawsFromVariant(), variant);
+            QCOMPARE(shot.pixel(37, 10), variant ? blue : red);
+            QCOMPARE(shot.pixel(42, 10), variant ? yellow : green);
+            map.resize(82, 62); // 200 percent
+            QCOMPARE(map.Scale(), 200);
+            shot = drawn(1);
+            QCOMPARE(map.DrawsFromVariant(), variant);
+            QCOMPARE(shot.pixel(37, 10), variant ? blue : red);
+            QCOMPARE(shot.pixel(42, 10), variant ? yellow : green);
+        }
+        // A variant of the wrong size is refused with what it should be.
+        QVERIFY(halves({100, 120}, blue, yellow).save(folder.filePath("Map@4x.png"), "PNG"));
+        QVERIFY(errorOf([&] { map.LoadPicture("Map.bmp"); })
+                    .endsWith("is 100 x 120 pixels; as the high-resolution variant of a picture "
+                              "of 40 x 30 it must be 160 x 120"));
+    }
+
     // Every content hotspot, clicked in the middle of where the map draws it, is hit: at the
     // sizes the maps get on 800 x 600, 1024 x 768, 1920 x 1080 and 2560 x 1440 screens.
     void contentHotspotsAreHitWhereTheyAreDrawn_data() {
