@@ -5,6 +5,7 @@
 
 #include "Error.h"
 
+#include <QCache>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -25,6 +26,18 @@ QImage smoothlyScalable(const QImage& image) {
     default:
         return image;
     }
+}
+
+// Variants scaled for the screen, kept across loads: a map that goes back to a picture it showed
+// before finds it scaled already, instead of reading and scaling a large file again. Bounded
+// by what they hold, in kilobytes.
+QCache<QString, QPixmap>& scaledVariants() {
+    static QCache<QString, QPixmap> cache(64 * 1024);
+    return cache;
+}
+
+QString variantKey(const QString& file, QSize size, qreal ratio) {
+    return QStringLiteral("%1|%2x%3|%4").arg(file).arg(size.width()).arg(size.height()).arg(ratio);
 }
 
 QImage readVariant(const QString& file, QSize expected) {
@@ -54,6 +67,14 @@ const QPixmap& ShownPicture::pixmap(int scale, qreal devicePixelRatio) {
         return cached;
     QImage from;
     if (factor > 1.0 && !variant.isEmpty()) {
+        const QString key = variantKey(variant, size, devicePixelRatio);
+        if (const QPixmap* kept = scaledVariants().object(key)) {
+            cached = *kept;
+            cachedSize = size;
+            cachedRatio = devicePixelRatio;
+            cachedFromVariant = true;
+            return cached;
+        }
         from = readVariant(variant, source.size() * VariantFactor);
         if (from.isNull())
             variant.clear(); // unreadable after all: the picture itself from now on
@@ -65,9 +86,16 @@ const QPixmap& ShownPicture::pixmap(int scale, qreal devicePixelRatio) {
         smoothlyScalable(from).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     scaled.setDevicePixelRatio(devicePixelRatio);
     cached = QPixmap::fromImage(std::move(scaled));
+    if (cachedFromVariant)
+        scaledVariants().insert(variantKey(variant, size, devicePixelRatio), new QPixmap(cached),
+                                qMax<qsizetype>(1, cached.width() * cached.height() * 4 / 1024));
     cachedSize = size;
     cachedRatio = devicePixelRatio;
     return cached;
+}
+
+void ForgetScaledVariants() {
+    scaledVariants().clear();
 }
 
 QString HighResolutionVariantOf(const QString& picturePath) {

@@ -41,6 +41,10 @@ private:
 // (a resource folder too), or an empty text when there is none.
 QString HighResolutionVariantOf(const QString& picturePath);
 
+// Lets go of the variants kept scaled across loads, so that the next load reads its variant
+// again (for measuring a first load).
+void ForgetScaledVariants();
+
 // Raises a clear error when a variant's header does not announce four times the picture's
 // size, or cannot be read.
 void CheckHighResolutionVariant(const QString& variantFile, QSize pictureSize);
