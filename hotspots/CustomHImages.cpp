@@ -423,9 +423,11 @@ void TCustomHyperImages::DrawHotspots(QPainter& painter) const {
     for (const ActiveHotspot& entry : hotspots.active()) {
         const THotspotRec rec = ScaledHotspot(ParseHotspot(entry.definition), scale);
         const auto& p = rec.Points;
-        // Outlines keep to the shape's box: its right and bottom edges are outside.
-        const QRect box = QRect(QPoint(p[0].x, p[0].y), QPoint(p[2].x, p[2].y)).normalized();
-        const QRect outline(box.left(), box.top(), box.width() - 2, box.height() - 2);
+        // Outlines keep to the shape's box, whichever corners were given first: its right and
+        // bottom edges are outside, and a pen of one pixel draws on both edges of a rectangle.
+        const int left = std::min(p[0].x, p[2].x), top = std::min(p[0].y, p[2].y);
+        const QRect outline(left, top, std::max(p[0].x, p[2].x) - left - 1,
+                            std::max(p[0].y, p[2].y) - top - 1);
         switch (rec.Shape) {
         case skPolygon:
             if (rec.Count >= 2) {

@@ -547,6 +547,40 @@ private slots:
         QVERIFY2(missed.isEmpty(), qPrintable(missed.join(", ")));
     }
 
+    // Outlines keep to the shape's box [x1, x2) x [y1, y2) whichever corners come first: a
+    // rectangle's on the region's outermost pixels; a curve's within the same box (its region
+    // stops a pixel short at the right and bottom); a polygon's through its corners.
+    void outlinesLieOnTheRegionsPixels_data() {
+        QTest::addColumn<QString>("shape");
+        QTest::addColumn<QRect>("outline");
+        QTest::newRow("rectangle") << "-1;10,12;40,30;" << QRect(10, 12, 30, 18);
+        QTest::newRow("rectangle swapped") << "-1;40,30;10,12;" << QRect(10, 12, 30, 18);
+        QTest::newRow("rectangle mixed") << "-1;40,12;10,30;" << QRect(10, 12, 30, 18);
+        QTest::newRow("ellipse") << "-3;10,12;40,30;" << QRect(10, 12, 30, 18);
+        QTest::newRow("ellipse swapped") << "-3;40,30;10,12;" << QRect(10, 12, 30, 18);
+        QTest::newRow("rounded swapped") << "-2;40,30;10,12;6,6;" << QRect(10, 12, 30, 18);
+        QTest::newRow("polygon") << "3;10,12;40,12;10,30;" << QRect(10, 12, 31, 19);
+    }
+    void outlinesLieOnTheRegionsPixels() {
+        QFETCH(QString, shape);
+        QFETCH(QRect, outline);
+        THyperImages map;
+        map.resize(102, 102);
+        map.setHotspotsDef({"a.bmp/A=" + shape});
+        map.setPicture(QPixmap::fromImage(makePicture(100, 100)));
+        map.setPictureFilename("a.bmp");
+        map.Loaded();
+        map.setHotspotsPen(QPen(QColor(255, 0, 0), 1));
+        map.setShowHotspots(true);
+        const QImage shot = map.PaintArea()->grab().toImage();
+        QRect red;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (shot.pixel(x, y) == qRgb(255, 0, 0))
+                    red |= QRect(x, y, 1, 1);
+        QCOMPARE(red, outline);
+    }
+
     void badDefinitionAtEndOfLoadingPassesOut() {
         THyperImages map;
         map.setHotspotsDef({"a.bmp/A=-1;0,0;5,5;", "a.bmp/B=-1;0,zero;5,5;"});
