@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 
 namespace {
 
@@ -90,6 +91,16 @@ QPoint drawnMark(const QImage& shot, QPoint around) {
         }
     return sum == 0 ? QPoint(-1, -1) : QPoint(qRound(sx / sum), qRound(sy / sum));
 }
+
+// Counts the paint events a widget receives.
+struct PaintCounter : QObject {
+    int count = 0;
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
 
 const QStringList townLines{
     "Etruria.bmp/Roma=-3;40,40;60,60;",
@@ -579,6 +590,146 @@ private slots:
                 if (shot.pixel(x, y) == qRgb(255, 0, 0))
                     red |= QRect(x, y, 1, 1);
         QCOMPARE(red, outline);
+    }
+
+    void emptyMapAndTransparentPixelsShowTheFace() {
+        const QRgb face = qRgb(10, 120, 200), red = qRgb(255, 0, 0);
+        THyperImages map;
+        map.resize(34, 34);
+        map.setColor(face);
+        QImage shot = map.PaintArea()->grab().toImage();
+        for (QPoint at : {QPoint(0, 0), QPoint(50, 50), QPoint(102, 102)})
+            QCOMPARE(shot.pixel(at), face);
+        QImage icon(32, 32, QImage::Format_ARGB32);
+        icon.fill(Qt::transparent);
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 16; ++x)
+                icon.setPixel(x, y, red);
+        QVERIFY(icon.save(dir.filePath("Half.ico"), "ICO"));
+        map.setPicturesDir(dir.path());
+        map.LoadPicture("Half.ico");
+        shot = map.PaintArea()->grab().toImage();
+        QCOMPARE(shot.pixel(5, 10), red);
+        QCOMPARE(shot.pixel(24, 10), face);
+    }
+
+    void loadingAnotherPictureClearsTheInversion() {
+        THyperImages map;
+        map.resize(202, 102);
+        map.setHotspotsDef(townLines);
+        map.setPicturesDir(pictures);
+        map.LoadPicture("Padania.bmp");
+        map.setInvertOnHot(true);
+        map.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        moveTo(map.PaintArea(), QPoint(20, 20));
+        QCOMPARE(map.HotIndex(), 0);
+        map.LoadPicture("Etruria.bmp");
+        QCOMPARE(map.HotIndex(), -1);
+        QVERIFY(!map.HotRegion());
+        const QImage shot = map.PaintArea()->grab().toImage();
+        THyperImages fresh;
+        fresh.resize(202, 102);
+        fresh.setPicturesDir(pictures);
+        fresh.LoadPicture("Etruria.bmp");
+        QCOMPARE(shot, fresh.PaintArea()->grab().toImage());
+    }
+
+    // A bad line in the new picture's definitions stops the loading after the picture is
+    // replaced: the lines before it are active, the name and the layout are the old ones.
+    void badLineStopsLoadingBeforeNameAndLayout() {
+        THyperImages map;
+        map.resize(777, 537);
+        map.setAutoScaleImage(true);
+        map.setHotspotsDef(townLines +
+                           QStringList{"Etruria.bmp/A=-1;0,0;5,5;", "Etruria.bmp/B=-1;x,0;5,5;"});
+        map.setPicturesDir(pictures);
+        map.LoadPicture("Padania.bmp");
+        const QRect area = map.PaintArea()->geometry();
+        QCOMPARE(map.Scale(), 388);
+        QCOMPARE(errorOf([&] { map.LoadPicture("Etruria.bmp"); }),
+                 QString("'x' is not a valid integer value"));
+        QCOMPARE(map.PictureImage().size(), QSize(100, 200));
+        QCOMPARE(map.ActiveHotspots().size(), std::size_t(1));
+        QCOMPARE(map.PictureFilename(), QString("Padania.bmp"));
+        QCOMPARE(map.Scale(), 388);
+        QCOMPARE(map.PaintArea()->geometry(), area);
+    }
+
+    // With a single border the paint area and the inverted hotspot sit inside it.
+    void singleBorderOffsetsPaintAreaAndInversion() {
+        THyperImages map;
+        map.setBorderStyle(1);
+        map.resize(206, 106); // border 2 and bevel 1 around 200 x 100
+        map.setAutoScaleImage(true);
+        map.setHotspotsDef(townLines);
+        map.setPicturesDir(pictures);
+        map.LoadPicture("Padania.bmp");
+        map.setInvertOnHot(true);
+        map.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        QCOMPARE(map.Scale(), 100);
+        QCOMPARE(map.PaintArea()->geometry(), QRect(3, 3, 200, 100));
+        const QImage before = map.grab().toImage();
+        moveTo(map.PaintArea(), QPoint(20, 20));
+        QCOMPARE(map.HotIndex(), 0);
+        const QImage hot = map.grab().toImage();
+        // Bergamo covers 10..29 of the picture, 13..32 of the component.
+        for (QPoint at : {QPoint(13, 13), QPoint(32, 32)})
+            QCOMPARE(hot.pixel(at), before.pixel(at) ^ 0x00FFFFFFu);
+        for (QPoint at : {QPoint(12, 20), QPoint(20, 12), QPoint(33, 20), QPoint(20, 33)})
+            QCOMPARE(hot.pixel(at), before.pixel(at));
+    }
+
+    // The hint is cancelled when the hotspot under the pointer changes, not when it stays.
+    void hintIsCancelledWhenTheHotspotChanges() {
+        THyperImages map;
+        map.resize(202, 102);
+        map.setHotspotsDef(townLines);
+        map.setPicturesDir(pictures);
+        map.LoadPicture("Padania.bmp");
+        map.setHintOnHot(true);
+        map.setImageHint("the north");
+        map.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        TPaintArea* area = map.PaintArea();
+        const auto showTip = [&](QPoint at) {
+            QToolTip::showText(area->mapToGlobal(at), area->hint());
+            QVERIFY(QToolTip::isVisible());
+        };
+        moveTo(area, QPoint(20, 20)); // Bergamo
+        showTip(QPoint(20, 20));
+        moveTo(area, QPoint(25, 15)); // still Bergamo
+        QTest::qWait(400);            // a cancelled tip is gone by now
+        QVERIFY(QToolTip::isVisible());
+        moveTo(area, QPoint(70, 65)); // Milano
+        QTRY_VERIFY(!QToolTip::isVisible());
+        showTip(QPoint(70, 65));
+        moveTo(area, QPoint(150, 20)); // no hotspot
+        QTRY_VERIFY(!QToolTip::isVisible());
+    }
+
+    // Moving within the inverted hotspot leaves the inversion as it is: nothing is repainted.
+    void movingWithinTheInvertedHotspotRepaintsNothing() {
+        THyperImages map;
+        map.resize(202, 102);
+        map.setHotspotsDef(townLines);
+        map.setPicturesDir(pictures);
+        map.LoadPicture("Padania.bmp");
+        map.setInvertOnHot(true);
+        map.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        moveTo(map.PaintArea(), QPoint(20, 20));
+        QCoreApplication::processEvents();
+        PaintCounter paints(map.PaintArea());
+        moveTo(map.PaintArea(), QPoint(25, 15));
+        moveTo(map.PaintArea(), QPoint(12, 28));
+        QCoreApplication::processEvents();
+        QCOMPARE(map.HotIndex(), 0);
+        QCOMPARE(paints.count, 0);
+        moveTo(map.PaintArea(), QPoint(70, 65)); // a change does repaint
+        QCoreApplication::processEvents();
+        QVERIFY(paints.count > 0);
     }
 
     void badDefinitionAtEndOfLoadingPassesOut() {
