@@ -14,8 +14,10 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <climits>
 #include <cmath>
 #include <map>
+#include <optional>
 
 namespace {
 
@@ -136,6 +138,38 @@ BmpHeader bmpHeader(const QByteArray& bytes) {
     return h;
 }
 
+// The map colour nearest to a pixel's colour.
+QRgb nearestMapColour(QRgb c) {
+    static const QRgb colours[] = {Land, Sea, Water, Coast, TownGreen, Road, Lettering};
+    QRgb best = colours[0];
+    int bestDistance = INT_MAX;
+    for (QRgb m : colours) {
+        const int dr = qRed(c) - qRed(m), dg = qGreen(c) - qGreen(m), db = qBlue(c) - qBlue(m);
+        if (dr * dr + dg * dg + db * db < bestDistance) {
+            bestDistance = dr * dr + dg * dg + db * db;
+            best = m;
+        }
+    }
+    return best;
+}
+
+// The mean position of the town-green pixels in a box, or none when there are none.
+std::optional<QPointF> greenCentre(const QImage& image, QRect box) {
+    box &= image.rect();
+    double sumX = 0, sumY = 0;
+    int count = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            if (nearestMapColour(image.pixel(x, y)) == TownGreen) {
+                sumX += x;
+                sumY += y;
+                ++count;
+            }
+    if (count == 0)
+        return std::nullopt;
+    return QPointF(sumX / count, sumY / count);
+}
+
 } // namespace
 
 class TestContent : public QObject {
@@ -148,6 +182,7 @@ private slots:
     void eachHotspotLiesOnItsTownsPatch();
     void everyTownCanBeClickedBelowTheHiddenStrip();
     void nationMapShowsEveryTownInItsRegion();
+    void highResolutionVariantsLineUpWithTheirPictures();
     void soundsAreShortMonoPcmWaves();
     void helpPageCreditsTheData();
 };
@@ -484,6 +519,70 @@ void TestContent::nationMapShowsEveryTownInItsRegion() {
     outside.sort();
     // The polygons are coarse: a few coastal and border towns fall just outside them.
     QVERIFY2(outside.size() <= 6, qPrintable(outside.join(", ")));
+}
+
+void TestContent::highResolutionVariantsLineUpWithTheirPictures() {
+    constexpr int factor = 4;
+    const auto pics = projections();
+    const auto places = towns();
+    const QStringList townLines = readLines(contentDir + "town-hotspots.txt");
+    for (const char* path : {"Italia", "Padania", "images/Padania", "images/Etruria",
+                             "images/Ausonia", "images/Sicilia", "images/Sardegna"}) {
+        const QString stem = contentDir + QLatin1String(path);
+        const QImage small = QImage(stem + ".bmp").convertToFormat(QImage::Format_RGB32);
+        const QImage large = QImage(stem + "@4x.png").convertToFormat(QImage::Format_RGB32);
+        QVERIFY2(!large.isNull(), path);
+        QCOMPARE(large.size(), small.size() * factor);
+
+        // Each 4 x 4 block, averaged, shows the colour of its bitmap pixel, but along edges.
+        qint64 agreeing = 0;
+        for (int y = 0; y < small.height(); ++y)
+            for (int x = 0; x < small.width(); ++x) {
+                int r = 0, g = 0, b = 0;
+                for (int dy = 0; dy < factor; ++dy)
+                    for (int dx = 0; dx < factor; ++dx) {
+                        const QRgb c = large.pixel(factor * x + dx, factor * y + dy);
+                        r += qRed(c), g += qGreen(c), b += qBlue(c);
+                    }
+                const int n = factor * factor;
+                agreeing += nearestMapColour(qRgb(r / n, g / n, b / n)) == small.pixel(x, y);
+            }
+        const double share = double(agreeing) / (qint64(small.width()) * small.height());
+        QVERIFY2(share >= 0.95, qPrintable(QStringLiteral("%1: %2").arg(path).arg(share)));
+
+        // Every town patch stands in the same place: its centre, in pixel edges, times 4.
+        const QString name = QString::fromLatin1(path).section('/', -1) + ".bmp";
+        QList<QRect> boxes;
+        if (name == QLatin1String("Italia.bmp")) {
+            for (const Town& town : places) {
+                const QPointF p = pics.at(name).toPixel(town.lon, town.lat);
+                boxes.append(QRect(int(std::lround(p.x())) - 4, int(std::lround(p.y())) - 4, 9, 9));
+            }
+        } else {
+            for (const QString& line : townLines)
+                if (PictureOfDefinition(line) == name) {
+                    const RegionHandle r = CreateHotspotRegion(ParseHotspot(line));
+                    boxes.append(QRect(int(r->left()), int(r->top()), int(r->right() - r->left()),
+                                       int(r->bottom() - r->top())));
+                }
+        }
+        QVERIFY(!boxes.isEmpty());
+        for (const QRect& box : boxes) {
+            const auto centre = greenCentre(small, box);
+            const auto largeCentre =
+                greenCentre(large, QRect(box.topLeft() * factor, box.size() * factor));
+            QVERIFY(centre && largeCentre);
+            const QPointF expected = (*centre + QPointF(0.5, 0.5)) * factor - QPointF(0.5, 0.5);
+            const QPointF off = *largeCentre - expected;
+            QVERIFY2(std::hypot(off.x(), off.y()) <= 1.0,
+                     qPrintable(QStringLiteral("%1 at %2,%3: %4,%5 px off")
+                                    .arg(path)
+                                    .arg(box.x())
+                                    .arg(box.y())
+                                    .arg(off.x())
+                                    .arg(off.y())));
+        }
+    }
 }
 
 void TestContent::soundsAreShortMonoPcmWaves() {

@@ -1,6 +1,7 @@
 """Regenerates the map content from the sources: python3 generate.py WORK_DIR CONTENT_DIR."""
 
 import os
+import shutil
 import sys
 import time
 
@@ -17,6 +18,7 @@ import shapes
 import sounds
 import style
 import towns as town_data
+import variant
 
 # The four pictures outside the layout are sized so that every town on them lies below the
 # regions map's hidden top strip (see layout.py), and so that they show their whole region.
@@ -85,8 +87,11 @@ def main(work_dir, content_dir):
                                           projections[picture])
         pixels = maps.region_picture(gmt, picture, projections[picture], size, spots, towns)
         bmp.write_bmp4(os.path.join(images_dir, picture), pixels, palette)
+        variant.write_png(os.path.join(images_dir, variant.variant_name(picture)),
+                          variant.draw(gmt, picture, projections[picture], size, towns, spots))
         if picture == "Padania.bmp":
-            bmp.write_bmp4(os.path.join(content_dir, picture), pixels, palette)
+            for name in (picture, variant.variant_name(picture)):
+                shutil.copyfile(os.path.join(images_dir, name), os.path.join(content_dir, name))
         overlay.region_overlay(os.path.join(overlay_dir, picture.replace(".bmp", ".png")),
                                pixels, palette, spots, towns, projections[picture])
         town_lines += [s.line() for s in spots]
@@ -96,6 +101,9 @@ def main(work_dir, content_dir):
 
     nation_pixels = maps.nation_picture(gmt, nation, PICTURE_SIZES["Italia.bmp"], towns)
     bmp.write_bmp4(os.path.join(content_dir, "Italia.bmp"), nation_pixels, palette)
+    variant.write_png(os.path.join(content_dir, variant.variant_name("Italia.bmp")),
+                      variant.draw(gmt, "Italia.bmp", nation, PICTURE_SIZES["Italia.bmp"], towns,
+                                   None))
     overlay.nation_overlay(os.path.join(overlay_dir, "Italia.png"), nation_pixels, palette,
                            catalogue.NATION_DEFINITIONS, towns, nation)
 

@@ -22,6 +22,14 @@ class Projection:
     def to_geo(self, x, y):
         return self.lon0 + x / self.sx, self.lat0 - y / self.sy
 
+    def scaled(self, factor):
+        """The projection of the same picture drawn at factor times its width and height: the
+        same outer edges, so pixel (x, y) becomes the factor x factor block at (factor x,
+        factor y)."""
+        shift = (factor - 1) / (2 * factor)  # the old pixel centre, in old pixels from the new
+        return Projection(self.sx * factor, self.sy * factor, self.lon0 - shift / self.sx,
+                          self.lat0 + shift / self.sy)
+
     def extent(self, width, height):
         """The outer edges (west, east, south, north) of a picture of width x height pixels."""
         west, north = self.to_geo(-0.5, -0.5)

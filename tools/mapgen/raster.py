@@ -69,18 +69,24 @@ def _font(size, italic, bold):
     return ImageFont.truetype(f"{FONT_DIR}/{name}.ttf", size)
 
 
-def text_mask(width, height, x, y, text, size, italic, bold, spacing, anchor):
-    image = Image.new("1", (width, height), 0)
+def text_mask(width, height, x, y, text, size, italic, bold, spacing, anchor,
+              antialias=False):
+    """The pixels the text covers: a boolean array, or with antialias the share of each pixel
+    that the ink covers, 0 to 1."""
+    image = Image.new("L" if antialias else "1", (width, height), 0)
     draw = ImageDraw.Draw(image)
-    draw.fontmode = "1"  # no anti-aliasing: every pixel is ink or not
+    draw.fontmode = "L" if antialias else "1"  # without, every pixel is ink or not
+    ink = 255 if antialias else 1
     font = _font(size, italic, bold)
     if spacing == 0:
-        draw.text((x, y), text, fill=1, font=font, anchor=anchor)
+        draw.text((x, y), text, fill=ink, font=font, anchor=anchor)
     else:
         advances = [font.getlength(c) + spacing for c in text]
         total = sum(advances) - spacing
         cx = x - total / 2
         for c, advance in zip(text, advances):
-            draw.text((cx, y), c, fill=1, font=font, anchor="lm")
+            draw.text((cx, y), c, fill=ink, font=font, anchor="lm")
             cx += advance
+    if antialias:
+        return np.asarray(image, dtype=np.float32) / 255
     return np.array(image, dtype=bool)
