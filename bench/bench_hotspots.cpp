@@ -142,6 +142,7 @@ struct MapFixture {
         QImage(dir.filePath("Padania.bmp"))
             .convertToFormat(QImage::Format_RGB32)
             .scaled(952 * 4, 647 * 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_Indexed8) // as the shipped variants are
             .save(dir.filePath("Padania@4x.png"), "PNG");
         map.resize(screen == 1 ? QSize(1615, 1116) : QSize(777, 537));
         ratio = screen == 2 ? 2 : 1;
