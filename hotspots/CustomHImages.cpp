@@ -15,6 +15,7 @@
 #include <QToolTip>
 #include <QtEndian>
 #include <array>
+#include <climits>
 
 namespace {
 
@@ -425,9 +426,13 @@ void TCustomHyperImages::DrawHotspots(QPainter& painter) const {
         const auto& p = rec.Points;
         // Outlines keep to the shape's box, whichever corners were given first: its right and
         // bottom edges are outside, and a pen of one pixel draws on both edges of a rectangle.
-        const int left = std::min(p[0].x, p[2].x), top = std::min(p[0].y, p[2].y);
-        const QRect outline(left, top, std::max(p[0].x, p[2].x) - left - 1,
-                            std::max(p[0].y, p[2].y) - top - 1);
+        // Sides of any 32-bit size are measured in 64 bits and kept where QRect can hold them.
+        const auto fit = [](std::int64_t v) {
+            return int(std::clamp<std::int64_t>(v, INT_MIN / 2, INT_MAX / 2));
+        };
+        const std::int64_t left = std::min(p[0].x, p[2].x), top = std::min(p[0].y, p[2].y);
+        const QRect outline(fit(left), fit(top), fit(std::max(p[0].x, p[2].x) - left - 1),
+                            fit(std::max(p[0].y, p[2].y) - top - 1));
         switch (rec.Shape) {
         case skPolygon:
             if (rec.Count >= 2) {
