@@ -84,6 +84,9 @@ TMainForm::TMainForm(QWidget* parent, std::unique_ptr<SoundDevice> soundDevice)
         ReadDefinitionLines(QStringLiteral(":/content/nation-hotspots.txt")));
     RegionsHyperImages->setHotspotsDef(
         ReadDefinitionLines(QStringLiteral(":/content/town-hotspots.txt")));
+    // The built-in pictures' high-resolution variants, drawn where the maps are enlarged.
+    NationHyperImages->setPictureVariant(QStringLiteral(":/content/Italia@4x.png"));
+    RegionsHyperImages->setPictureVariant(QStringLiteral(":/content/Padania@4x.png"));
     NationHyperImages->Loaded();
     RegionsHyperImages->Loaded();
 

@@ -10,10 +10,12 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QToolTip>
 #include <QtEndian>
 #include <array>
+#include <climits>
 
 namespace {
 
@@ -189,7 +191,7 @@ void TCustomHyperImages::DeleteRegions() {
 }
 
 void TCustomHyperImages::Loaded() {
-    if (!picture.isNull())
+    if (!shown.picture().isNull())
         hotspots.BuildRegions(pictureFilename);
     update();
 }
@@ -199,8 +201,15 @@ void TCustomHyperImages::LoadPicture(const QString& FileName) {
     const QFileInfo file(picturesDir + name);
     if (file.exists() && !file.isDir()) {
         DeleteRegions();
-        setPictureImage(readPicture(file.filePath(), name));
-        if (!picture.isNull())
+        clearHotRegion(); // its pixels belong to the picture going away
+        const QImage image = readPicture(file.filePath(), name);
+        const QString variant = HighResolutionVariantOf(file.filePath());
+        if (!variant.isEmpty())
+            CheckHighResolutionVariant(variant, image.size());
+        shown.set(image, variant);
+        // The layout follows only once the hotspots are built and the name is set: a bad
+        // definition line stops the loading with the new picture in the old layout.
+        if (!image.isNull())
             hotspots.BuildRegions(name);
         setPictureFilename(name);
         UpdateLayout();
@@ -219,6 +228,7 @@ void TCustomHyperImages::LoadPicture(const QString& FileName) {
 }
 
 void TCustomHyperImages::UpdateLayout() {
+    const QImage& picture = shown.picture();
     if (picture.isNull() || picture.width() == 0 || picture.height() == 0 || laying)
         return;
     LayoutInput in;
@@ -291,10 +301,19 @@ void TCustomHyperImages::setPicture(const QPixmap& value) {
 }
 
 void TCustomHyperImages::setPictureImage(const QImage& value) {
-    picture = value;
-    scaledPicture = QPixmap();
+    shown.set(value, QString());
     UpdateLayout();
     NotifyPictureShown(this);
+}
+
+void TCustomHyperImages::setPictureVariant(const QString& file) {
+    if (!QFileInfo(file).isFile()) {
+        shown.set(shown.picture(), QString());
+        return;
+    }
+    CheckHighResolutionVariant(file, shown.picture().size());
+    shown.set(shown.picture(), file);
+    paintArea->update();
 }
 
 void TCustomHyperImages::setPictureFilename(const QString& value) {
@@ -373,25 +392,31 @@ void TCustomHyperImages::paintEvent(QPaintEvent*) {
 }
 
 void TCustomHyperImages::paintPicture(QPainter& painter) {
-    if (picture.isNull())
+    const QRect area = paintArea->rect();
+    if (shown.picture().isNull()) {
+        painter.fillRect(area, faceColor);
+        paintHotRegion(painter, clientOrigin() - paintArea->pos());
         return;
-    const QSize size = paintArea->size();
-    if (scaledPicture.size() != size) {
-        const QImage source = picture.format() == QImage::Format_Indexed8 ||
-                                      picture.format() == QImage::Format_Mono ||
-                                      picture.format() == QImage::Format_MonoLSB
-                                  ? picture.convertToFormat(QImage::Format_RGB32)
-                                  : picture;
-        scaledPicture = QPixmap::fromImage(
-            source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
-    painter.drawPixmap(0, 0, scaledPicture);
+    // Drawn at exactly Scale percent, so that picture pixel p shows where a click maps back to
+    // p; what the picture leaves of the area, and what shows through it, is the panel's face.
+    // The ratio of the device that takes the pixels: the window's, or an image's in a render.
+    const QPaintDevice* device =
+        painter.paintEngine() ? painter.paintEngine()->paintDevice() : painter.device();
+    const QPixmap& pixmap = shown.pixmap(scale, device->devicePixelRatioF());
+    const QSizeF drawn = pixmap.deviceIndependentSize();
+    if (shown.picture().hasAlphaChannel())
+        painter.fillRect(area, faceColor);
+    else
+        for (const QRect& r : QRegion(area) - QRect(0, 0, int(drawn.width()), int(drawn.height())))
+            painter.fillRect(r, faceColor);
+    painter.drawPixmap(0, 0, pixmap);
     DrawHotspots(painter);
     paintHotRegion(painter, clientOrigin() - paintArea->pos());
 }
 
 void TCustomHyperImages::DrawHotspots(QPainter& painter) const {
-    if (picture.isNull() || !showHotspots)
+    if (shown.picture().isNull() || !showHotspots)
         return;
     painter.save();
     painter.setPen(hotspotsPen);
@@ -399,9 +424,15 @@ void TCustomHyperImages::DrawHotspots(QPainter& painter) const {
     for (const ActiveHotspot& entry : hotspots.active()) {
         const THotspotRec rec = ScaledHotspot(ParseHotspot(entry.definition), scale);
         const auto& p = rec.Points;
-        // Outlines keep to the shape's box: its right and bottom edges are outside.
-        const QRect box = QRect(QPoint(p[0].x, p[0].y), QPoint(p[2].x, p[2].y)).normalized();
-        const QRect outline(box.left(), box.top(), box.width() - 2, box.height() - 2);
+        // Outlines keep to the shape's box, whichever corners were given first: its right and
+        // bottom edges are outside, and a pen of one pixel draws on both edges of a rectangle.
+        // Sides of any 32-bit size are measured in 64 bits and kept where QRect can hold them.
+        const auto fit = [](std::int64_t v) {
+            return int(std::clamp<std::int64_t>(v, INT_MIN / 2, INT_MAX / 2));
+        };
+        const std::int64_t left = std::min(p[0].x, p[2].x), top = std::min(p[0].y, p[2].y);
+        const QRect outline(fit(left), fit(top), fit(std::max(p[0].x, p[2].x) - left - 1),
+                            fit(std::max(p[0].y, p[2].y) - top - 1));
         switch (rec.Shape) {
         case skPolygon:
             if (rec.Count >= 2) {

@@ -3,6 +3,7 @@
 #include "Cursors.h"
 #include "HotspotMap.h"
 #include "PanelFrame.h"
+#include "ShownPicture.h"
 
 #include <QImage>
 #include <QPen>
@@ -74,14 +75,22 @@ public:
     void setIncrementalDisplay(bool value) { incrementalDisplay = value; }
     bool InvertOnHot() const { return invertOnHot; }
     void setInvertOnHot(bool value) { invertOnHot = value; }
+    // Whether the last paint drew from the high-resolution variant.
+    bool DrawsFromVariant() const { return shown.fromVariant(); }
     bool HintOnHot() const { return hintOnHot; }
     void setHintOnHot(bool value);
     QString ImageHint() const { return imageHint; }
     void setImageHint(const QString& value) { imageHint = value; }
-    QPixmap Picture() const { return QPixmap::fromImage(picture); }
-    const QImage& PictureImage() const { return picture; }
+    QPixmap Picture() const { return QPixmap::fromImage(shown.picture()); }
+    const QImage& PictureImage() const { return shown.picture(); }
+    // A picture given here has no high-resolution variant until one is given.
     void setPicture(const QPixmap& value);
     void setPictureImage(const QImage& value);
+    // The high-resolution variant of the picture on show, four times its width and height:
+    // LoadPicture finds it beside the picture file; a layout gives it for its stored picture.
+    // A file that does not exist is no variant.
+    QString PictureVariant() const { return shown.variantFile(); }
+    void setPictureVariant(const QString& file);
     QString PictureFilename() const { return pictureFilename; }
     void setPictureFilename(const QString& value);
     QString PicturesDir() const { return picturesDir; }
@@ -151,8 +160,7 @@ private:
     void pointerLeft();
     QPoint clientOrigin() const;
 
-    QImage picture;
-    mutable QPixmap scaledPicture; // the picture at the paint area's size, made once per size
+    ShownPicture shown; // the picture and its variant, scaled once per size
     HotspotMap hotspots;
     int scale = 100;
     bool autoScaleImage = false;

@@ -5,7 +5,7 @@
 
 #include <QFile>
 
-QStringList ReadDefinitionLines(const QString& path) {
+QStringList ReadDefinitionFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw TerravaError(QStringLiteral("Cannot read the hotspot definitions %1: %2")
@@ -16,6 +16,11 @@ QStringList ReadDefinitionLines(const QString& path) {
     QStringList lines = text.split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
+    return lines;
+}
+
+QStringList ReadDefinitionLines(const QString& path) {
+    const QStringList lines = ReadDefinitionFile(path);
     for (int i = 0; i < lines.size(); ++i) {
         try {
             ParseHotspot(lines[i]);

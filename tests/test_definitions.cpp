@@ -198,18 +198,29 @@ private slots:
 
         HotspotMap map;
         map.definitions().assign({"a.bmp/Big=-1;0,0;100,100;", "a.bmp/Corner=-1;950,640;960,660;",
-                                  "a.bmp/Minus=-1;-70,-70;0,0;", "a.bmp/None=-4;0,0;100,100;"});
+                                  "a.bmp/Minus=-1;-70,-70;0,0;"});
         map.BuildRegions("a.bmp");
         QString name;
         QVERIFY(map.HotspotAt(775, 527, 81, name));
         QCOMPARE(name, QString("Corner"));
         QVERIFY(map.HotspotAt(-50, -1, 81, name));
         QCOMPARE(name, QString("Minus"));
-        // An entry without a region is never hit, and scale 0 hits nothing.
+        QCOMPARE(map.hitIndex(50, 50, 0), -1); // scale 0 hits nothing
+    }
+
+    void entryWithoutRegionIsNeverHit() {
+        // The entry without a region comes first and its box holds the point: the next wins.
+        HotspotMap map;
+        map.definitions().assign({"a.bmp/A none=-4;0,0;100,100;", "a.bmp/B box=-1;0,0;100,100;"});
+        map.BuildRegions("a.bmp");
+        QVERIFY(!map.active()[0].region);
+        QString name;
+        QVERIFY(map.HotspotAt(50, 50, 100, name));
+        QCOMPARE(name, QString("B box"));
+        map.definitions().assign({"a.bmp/A none=-4;0,0;100,100;"});
         map.DeleteRegions();
         map.BuildRegions("a.bmp");
-        QCOMPARE(map.hitIndex(50, 50, 100), 0);
-        QCOMPARE(map.hitIndex(50, 50, 0), -1);
+        QCOMPARE(map.hitIndex(50, 50, 100), -1);
     }
 
     void firstOfOverlappingHotspotsWins() {

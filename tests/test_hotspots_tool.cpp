@@ -1,4 +1,6 @@
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -11,9 +13,9 @@ struct Run {
     QString out;
 };
 
-Run runTool(const QStringList& args) {
+Run runTool(const QStringList& args, const QString& program = TERRAVA_HOTSPOTS_TOOL) {
     QProcess process;
-    process.start(QStringLiteral(TERRAVA_HOTSPOTS_TOOL), args);
+    process.start(program, args);
     process.waitForFinished(30000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput())};
 }
@@ -77,6 +79,24 @@ private slots:
         QCOMPARE(runTool({"hit", file, "Padania.bmp", "430", "440"}).exitCode, 1);
         QCOMPARE(runTool({"hit", file, "/any/folder/Etruria.bmp", "430", "440"}).out,
                  QString("Roma\n"));
+    }
+
+    // The tool and the viewer read definitions as the game does: any line end.
+    void toolAndViewerReadEveryLineEnd() {
+        const QString viewer = QFileInfo(TERRAVA_HOTSPOTS_TOOL).dir().filePath("terrava-viewer");
+        QImage picture(40, 40, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        QVERIFY(picture.save(dir.filePath("a.bmp"), "BMP"));
+        for (const char* end : {"\n", "\r\n", "\r"}) {
+            const QString file = dir.filePath("ends.txt");
+            writeFile(file,
+                      QByteArray("a.bmp/A=-1;0,0;5,5;") + end + "a.bmp/B=-3;10,10;20,20;" + end);
+            QCOMPARE(runTool({"check", file}).exitCode, 0);
+            QCOMPARE(runTool({"hit", file, "a.bmp", "15", "15"}).out, QString("B\n"));
+            const Run listed = runTool({"--list", dir.filePath("a.bmp"), file}, viewer);
+            QCOMPARE(listed.exitCode, 0);
+            QCOMPARE(listed.out, QString("A\nB\n"));
+        }
     }
 
     void overlayDrawsOutlines() {

@@ -1,3 +1,4 @@
+#include "DefinitionResource.h"
 #include "Error.h"
 #include "ErrorOf.h"
 #include "HImages.h"
@@ -6,10 +7,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 
 namespace {
 
@@ -41,6 +44,63 @@ void moveTo(QWidget* widget, QPoint at) {
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
 }
+
+// The middle of a hotspot: the middle of the longest run of its pixels on the middle row of
+// its box.
+QPoint middleOf(const Region& region) {
+    const std::int64_t y = (region.top() + region.bottom() - 1) / 2;
+    Region::Span widest;
+    for (const Region::Span& span : region.rowSpans(y))
+        if (span.end - span.begin > widest.end - widest.begin)
+            widest = span;
+    return QPoint(int((widest.begin + widest.end - 1) / 2), int(y));
+}
+
+// The hotspots of the picture on show in groups whose middles lie at least 48 picture pixels
+// apart, so that a mark on each middle can be told from the marks of its group.
+QList<QList<int>> markGroups(const QList<QPoint>& middles) {
+    QList<QList<int>> groups;
+    for (int i = 0; i < middles.size(); ++i) {
+        const auto apart = [&](const QList<int>& group) {
+            return std::all_of(group.begin(), group.end(), [&](int j) {
+                const QPoint d = middles[j] - middles[i];
+                return qMax(qAbs(d.x()), qAbs(d.y())) >= 48;
+            });
+        };
+        auto group = std::find_if(groups.begin(), groups.end(), apart);
+        if (group == groups.end())
+            groups.append(QList<int>{i});
+        else
+            group->append(i);
+    }
+    return groups;
+}
+
+// Where the map shows a picture pixel: the darkness-weighted middle of what it draws near
+// `around`, the picture being white with a black 3 x 3 mark on the pixel.
+QPoint drawnMark(const QImage& shot, QPoint around) {
+    double sum = 0, sx = 0, sy = 0;
+    for (int y = around.y() - 12; y <= around.y() + 12; ++y)
+        for (int x = around.x() - 12; x <= around.x() + 12; ++x) {
+            if (!shot.rect().contains(x, y))
+                continue;
+            const double dark = 255 - qGray(shot.pixel(x, y));
+            sum += dark;
+            sx += dark * x;
+            sy += dark * y;
+        }
+    return sum == 0 ? QPoint(-1, -1) : QPoint(qRound(sx / sum), qRound(sy / sum));
+}
+
+// Counts the paint events a widget receives.
+struct PaintCounter : QObject {
+    int count = 0;
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
 
 const QStringList townLines{
     "Etruria.bmp/Roma=-3;40,40;60,60;",
@@ -371,6 +431,305 @@ private slots:
         QCOMPARE(shot.pixel(282, 240), qRgb(255, 0, 0)); // top of the ellipse
         map.setShowHotspots(false);
         QVERIFY(map.PaintArea()->grab().toImage().pixel(282, 240) != qRgb(255, 0, 0));
+    }
+
+    // Enlarged on screen or on a device of more pixels, a map draws from the picture's
+    // high-resolution variant, placed as the picture itself; otherwise, and for a picture
+    // without one, from the picture.
+    void highResolutionVariantWhereEnlarged() {
+        const auto halves = [](QSize size, QRgb left, QRgb right) {
+            QImage image(size, QImage::Format_RGB32);
+            image.fill(left);
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = size.width() / 2; x < size.width(); ++x)
+                    image.setPixel(x, y, right);
+            return image;
+        };
+        const QRgb red = qRgb(200, 0, 0), green = qRgb(0, 200, 0), blue = qRgb(0, 0, 200),
+                   yellow = qRgb(200, 200, 0);
+        QTemporaryDir folder;
+        QVERIFY(halves({40, 30}, red, green).save(folder.filePath("Map.bmp"), "BMP"));
+        QVERIFY(halves({160, 120}, blue, yellow).save(folder.filePath("Map@4x.png"), "PNG"));
+        QVERIFY(halves({40, 30}, red, green).save(folder.filePath("Plain.bmp"), "BMP"));
+        THyperImages map;
+        map.setAutoScaleImage(true);
+        map.setPicturesDir(folder.path());
+        map.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        const auto drawn = [&](qreal ratio) {
+            QImage shot(map.PaintArea()->size() * ratio, QImage::Format_RGB32);
+            shot.setDevicePixelRatio(ratio);
+            map.PaintArea()->render(&shot);
+            return shot;
+        };
+        for (const char* name : {"Map.bmp", "Plain.bmp"}) {
+            const bool variant = QString(name) == "Map.bmp";
+            map.LoadPicture(name);
+            map.resize(42, 32); // 100 percent
+            QImage shot = drawn(1);
+            QVERIFY(!map.DrawsFromVariant());
+            QCOMPARE(shot.pixel(18, 5), red);
+            QCOMPARE(shot.pixel(21, 5), green);
+            shot = drawn(2); // 100 percent on a device of twice the pixels
+            QCOMPARE(map.DrawsFromVariant(), variant);
+            QCOMPARE(shot.pixel(37, 10), variant ? blue : red);
+            QCOMPARE(shot.pixel(42, 10), variant ? yellow : green);
+            map.resize(82, 62); // 200 percent
+            QCOMPARE(map.Scale(), 200);
+            shot = drawn(1);
+            QCOMPARE(map.DrawsFromVariant(), variant);
+            QCOMPARE(shot.pixel(37, 10), variant ? blue : red);
+            QCOMPARE(shot.pixel(42, 10), variant ? yellow : green);
+        }
+        // A variant of the wrong size is refused with what it should be.
+        QVERIFY(halves({100, 120}, blue, yellow).save(folder.filePath("Map@4x.png"), "PNG"));
+        QVERIFY(errorOf([&] { map.LoadPicture("Map.bmp"); })
+                    .endsWith("is 100 x 120 pixels; as the high-resolution variant of a picture "
+                              "of 40 x 30 it must be 160 x 120"));
+    }
+
+    // Every content hotspot, clicked in the middle of where the map draws it, is hit: at the
+    // sizes the maps get on 800 x 600, 1024 x 768, 1920 x 1080 and 2560 x 1440 screens.
+    void contentHotspotsAreHitWhereTheyAreDrawn_data() {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("definitions");
+        QTest::addColumn<QSize>("size");
+        const QString content = TERRAVA_SOURCE_DIR "/content/";
+        const QList<QSize> regionSizes{{777, 537}, {995, 687}, {1615, 1116}, {2153, 1487}};
+        const QList<QSize> nationSizes{{337, 377}, {432, 483}, {701, 784}, {934, 1045}};
+        const auto row = [&](const QString& picture, const QString& definitions, QSize size) {
+            QTest::addRow("%s %dx%d", qPrintable(picture), size.width(), size.height())
+                << content + picture << content + definitions << size;
+        };
+        for (int i = 0; i < regionSizes.size(); ++i) {
+            row("Italia.bmp", "nation-hotspots.txt", nationSizes[i]);
+            row("Padania.bmp", "town-hotspots.txt", regionSizes[i]);
+            for (const char* region : {"Padania", "Etruria", "Ausonia", "Sicilia", "Sardegna"})
+                row(QString("images/%1.bmp").arg(region), "town-hotspots.txt", regionSizes[i]);
+        }
+    }
+    void contentHotspotsAreHitWhereTheyAreDrawn() {
+        QFETCH(QString, picture);
+        QFETCH(QString, definitions);
+        QFETCH(QSize, size);
+        THyperImages map;
+        map.resize(size);
+        map.setAutoScaleImage(true);
+        map.setHotspotsDef(ReadDefinitionLines(definitions));
+        map.setPicturesDir(QFileInfo(picture).path());
+        map.LoadPicture(QFileInfo(picture).fileName());
+        map.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        QString clicked;
+        connect(
+            &map, &TCustomHyperImages::OnImageMouseDown,
+            [&](TCustomHyperImages* sender, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+                clicked.clear();
+                sender->HotspotAt(x, y, clicked);
+            });
+
+        QList<QPoint> middles;
+        for (const ActiveHotspot& entry : map.ActiveHotspots())
+            middles << middleOf(*entry.region);
+        const QSize pictureSize = map.PictureImage().size();
+        const double ratio = map.Scale() / 100.0;
+        QStringList missed;
+        for (const QList<int>& group : markGroups(middles)) {
+            QImage marks(pictureSize, QImage::Format_RGB32);
+            marks.fill(Qt::white);
+            for (int i : group)
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx)
+                        marks.setPixel(middles[i] + QPoint(dx, dy), qRgb(0, 0, 0));
+            map.setPicture(QPixmap::fromImage(marks)); // same size: same layout, same hotspots
+            const QImage shot = map.PaintArea()->grab().toImage();
+            for (int i : group) {
+                const QPoint expected((middles[i].x() + 0.5) * ratio,
+                                      (middles[i].y() + 0.5) * ratio);
+                const QPoint at = drawnMark(shot, expected);
+                QTest::mouseClick(map.PaintArea(), Qt::LeftButton, {}, at);
+                const QString name = map.hotspotMap().nameOfActive(i);
+                if (clicked != name)
+                    missed << QString("%1 at %2,%3").arg(name).arg(at.x()).arg(at.y());
+            }
+        }
+        qInfo("%s at %d percent: %d of %d hotspots hit in their middle", qPrintable(picture),
+              map.Scale(), int(middles.size() - missed.size()), int(middles.size()));
+        QVERIFY2(missed.isEmpty(), qPrintable(missed.join(", ")));
+    }
+
+    // Outlines keep to the shape's box [x1, x2) x [y1, y2) whichever corners come first: a
+    // rectangle's on the region's outermost pixels; a curve's within the same box (its region
+    // stops a pixel short at the right and bottom); a polygon's through its corners.
+    void outlinesLieOnTheRegionsPixels_data() {
+        QTest::addColumn<QString>("shape");
+        QTest::addColumn<QRect>("outline");
+        QTest::newRow("rectangle") << "-1;10,12;40,30;" << QRect(10, 12, 30, 18);
+        QTest::newRow("rectangle swapped") << "-1;40,30;10,12;" << QRect(10, 12, 30, 18);
+        QTest::newRow("rectangle mixed") << "-1;40,12;10,30;" << QRect(10, 12, 30, 18);
+        QTest::newRow("ellipse") << "-3;10,12;40,30;" << QRect(10, 12, 30, 18);
+        QTest::newRow("ellipse swapped") << "-3;40,30;10,12;" << QRect(10, 12, 30, 18);
+        QTest::newRow("rounded swapped") << "-2;40,30;10,12;6,6;" << QRect(10, 12, 30, 18);
+        QTest::newRow("polygon") << "3;10,12;40,12;10,30;" << QRect(10, 12, 31, 19);
+    }
+    void outlinesLieOnTheRegionsPixels() {
+        QFETCH(QString, shape);
+        QFETCH(QRect, outline);
+        THyperImages map;
+        map.resize(102, 102);
+        map.setHotspotsDef({"a.bmp/A=" + shape});
+        map.setPicture(QPixmap::fromImage(makePicture(100, 100)));
+        map.setPictureFilename("a.bmp");
+        map.Loaded();
+        map.setHotspotsPen(QPen(QColor(255, 0, 0), 1));
+        map.setShowHotspots(true);
+        const QImage shot = map.PaintArea()->grab().toImage();
+        QRect red;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (shot.pixel(x, y) == qRgb(255, 0, 0))
+                    red |= QRect(x, y, 1, 1);
+        QCOMPARE(red, outline);
+    }
+
+    void emptyMapAndTransparentPixelsShowTheFace() {
+        const QRgb face = qRgb(10, 120, 200), red = qRgb(255, 0, 0);
+        THyperImages map;
+        map.resize(34, 34);
+        map.setColor(face);
+        QImage shot = map.PaintArea()->grab().toImage();
+        for (QPoint at : {QPoint(0, 0), QPoint(50, 50), QPoint(102, 102)})
+            QCOMPARE(shot.pixel(at), face);
+        QImage icon(32, 32, QImage::Format_ARGB32);
+        icon.fill(Qt::transparent);
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 16; ++x)
+                icon.setPixel(x, y, red);
+        QVERIFY(icon.save(dir.filePath("Half.ico"), "ICO"));
+        map.setPicturesDir(dir.path());
+        map.LoadPicture("Half.ico");
+        shot = map.PaintArea()->grab().toImage();
+        QCOMPARE(shot.pixel(5, 10), red);
+        QCOMPARE(shot.pixel(24, 10), face);
+    }
+
+    void loadingAnotherPictureClearsTheInversion() {
+        THyperImages map;
+        map.resize(202, 102);
+        map.setHotspotsDef(townLines);
+        map.setPicturesDir(pictures);
+        map.LoadPicture("Padania.bmp");
+        map.setInvertOnHot(true);
+        map.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        moveTo(map.PaintArea(), QPoint(20, 20));
+        QCOMPARE(map.HotIndex(), 0);
+        map.LoadPicture("Etruria.bmp");
+        QCOMPARE(map.HotIndex(), -1);
+        QVERIFY(!map.HotRegion());
+        const QImage shot = map.PaintArea()->grab().toImage();
+        THyperImages fresh;
+        fresh.resize(202, 102);
+        fresh.setPicturesDir(pictures);
+        fresh.LoadPicture("Etruria.bmp");
+        QCOMPARE(shot, fresh.PaintArea()->grab().toImage());
+    }
+
+    // A bad line in the new picture's definitions stops the loading after the picture is
+    // replaced: the lines before it are active, the name and the layout are the old ones.
+    void badLineStopsLoadingBeforeNameAndLayout() {
+        THyperImages map;
+        map.resize(777, 537);
+        map.setAutoScaleImage(true);
+        map.setHotspotsDef(townLines +
+                           QStringList{"Etruria.bmp/A=-1;0,0;5,5;", "Etruria.bmp/B=-1;x,0;5,5;"});
+        map.setPicturesDir(pictures);
+        map.LoadPicture("Padania.bmp");
+        const QRect area = map.PaintArea()->geometry();
+        QCOMPARE(map.Scale(), 388);
+        QCOMPARE(errorOf([&] { map.LoadPicture("Etruria.bmp"); }),
+                 QString("'x' is not a valid integer value"));
+        QCOMPARE(map.PictureImage().size(), QSize(100, 200));
+        QCOMPARE(map.ActiveHotspots().size(), std::size_t(1));
+        QCOMPARE(map.PictureFilename(), QString("Padania.bmp"));
+        QCOMPARE(map.Scale(), 388);
+        QCOMPARE(map.PaintArea()->geometry(), area);
+    }
+
+    // With a single border the paint area and the inverted hotspot sit inside it.
+    void singleBorderOffsetsPaintAreaAndInversion() {
+        THyperImages map;
+        map.setBorderStyle(1);
+        map.resize(206, 106); // border 2 and bevel 1 around 200 x 100
+        map.setAutoScaleImage(true);
+        map.setHotspotsDef(townLines);
+        map.setPicturesDir(pictures);
+        map.LoadPicture("Padania.bmp");
+        map.setInvertOnHot(true);
+        map.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        QCOMPARE(map.Scale(), 100);
+        QCOMPARE(map.PaintArea()->geometry(), QRect(3, 3, 200, 100));
+        const QImage before = map.grab().toImage();
+        moveTo(map.PaintArea(), QPoint(20, 20));
+        QCOMPARE(map.HotIndex(), 0);
+        const QImage hot = map.grab().toImage();
+        // Bergamo covers 10..29 of the picture, 13..32 of the component.
+        for (QPoint at : {QPoint(13, 13), QPoint(32, 32)})
+            QCOMPARE(hot.pixel(at), before.pixel(at) ^ 0x00FFFFFFu);
+        for (QPoint at : {QPoint(12, 20), QPoint(20, 12), QPoint(33, 20), QPoint(20, 33)})
+            QCOMPARE(hot.pixel(at), before.pixel(at));
+    }
+
+    // The hint is cancelled when the hotspot under the pointer changes, not when it stays.
+    void hintIsCancelledWhenTheHotspotChanges() {
+        THyperImages map;
+        map.resize(202, 102);
+        map.setHotspotsDef(townLines);
+        map.setPicturesDir(pictures);
+        map.LoadPicture("Padania.bmp");
+        map.setHintOnHot(true);
+        map.setImageHint("the north");
+        map.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        TPaintArea* area = map.PaintArea();
+        const auto showTip = [&](QPoint at) {
+            QToolTip::showText(area->mapToGlobal(at), area->hint());
+            QVERIFY(QToolTip::isVisible());
+        };
+        moveTo(area, QPoint(20, 20)); // Bergamo
+        showTip(QPoint(20, 20));
+        moveTo(area, QPoint(25, 15)); // still Bergamo
+        QTest::qWait(400);            // a cancelled tip is gone by now
+        QVERIFY(QToolTip::isVisible());
+        moveTo(area, QPoint(70, 65)); // Milano
+        QTRY_VERIFY(!QToolTip::isVisible());
+        showTip(QPoint(70, 65));
+        moveTo(area, QPoint(150, 20)); // no hotspot
+        QTRY_VERIFY(!QToolTip::isVisible());
+    }
+
+    // Moving within the inverted hotspot leaves the inversion as it is: nothing is repainted.
+    void movingWithinTheInvertedHotspotRepaintsNothing() {
+        THyperImages map;
+        map.resize(202, 102);
+        map.setHotspotsDef(townLines);
+        map.setPicturesDir(pictures);
+        map.LoadPicture("Padania.bmp");
+        map.setInvertOnHot(true);
+        map.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        moveTo(map.PaintArea(), QPoint(20, 20));
+        QCoreApplication::processEvents();
+        PaintCounter paints(map.PaintArea());
+        moveTo(map.PaintArea(), QPoint(25, 15));
+        moveTo(map.PaintArea(), QPoint(12, 28));
+        QCoreApplication::processEvents();
+        QCOMPARE(map.HotIndex(), 0);
+        QCOMPARE(paints.count, 0);
+        moveTo(map.PaintArea(), QPoint(70, 65)); // a change does repaint
+        QCoreApplication::processEvents();
+        QVERIFY(paints.count > 0);
     }
 
     void badDefinitionAtEndOfLoadingPassesOut() {

@@ -185,15 +185,6 @@ private slots:
         QCOMPARE(e.rowSpans(1, 0, 102), (std::vector<Region::Span>{{100, 102}}));
     }
 
-    void noRegionIsDistinctFromEmpty() {
-        const RegionHandle none;
-        const RegionHandle empty = Region::empty();
-        QVERIFY(!none.has_value());
-        QVERIFY(empty.has_value() && empty->isEmpty());
-        QVERIFY(!PtInRegion(none, 0, 0));
-        QVERIFY(!PtInRegion(empty, 0, 0));
-    }
-
     void extremeCoordinatesDoNotOverflow() {
         const std::int32_t big = std::numeric_limits<std::int32_t>::max();
         const std::int32_t small = std::numeric_limits<std::int32_t>::min();

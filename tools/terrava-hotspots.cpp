@@ -5,10 +5,10 @@
 //   terrava-hotspots mask LINE                   the pixels of one line's region, row by row
 //   terrava-hotspots overlay PICTURE FILE OUT    the picture with outlines and names drawn over
 
+#include "DefinitionResource.h"
 #include "Error.h"
 #include "HotspotMap.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
@@ -39,20 +39,14 @@ int usage() {
     return 2;
 }
 
-// The lines of a definitions file, line ends of any kind removed; a final line end adds no
-// line.
+// The lines of a definitions file, read as the game reads them.
 bool readLines(const QString& path, QStringList& lines) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        err() << "terrava-hotspots: cannot read " << path << ": " << file.errorString() << "\n";
+    try {
+        lines = ReadDefinitionFile(path);
+    } catch (const TerravaError& e) {
+        err() << "terrava-hotspots: " << e.message() << "\n";
         return false;
     }
-    QString text = QString::fromUtf8(file.readAll());
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    lines = text.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
     return true;
 }
 

@@ -1,34 +1,37 @@
 // terrava-viewer: shows one map with its hotspots, for looking at content by eye.
 //
 //   terrava-viewer PICTURE DEFINITIONS
+//   terrava-viewer --list PICTURE DEFINITIONS    the hotspots it would show, one name a line
 //
 // The picture is fitted to the window; hotspot outlines are drawn, the hotspot under the
-// pointer is inverted and named in the title bar, and a click names it in the status line.
+// pointer is inverted and named in its hint, and a click names it in the status line. The
+// definitions are read as the game reads them.
 
+#include "DefinitionResource.h"
 #include "Error.h"
 #include "HImages.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QVBoxLayout>
 
+#include <cstdio>
+
 int main(int argc, char** argv) {
+    const bool listOnly = argc == 4 && QByteArray(argv[1]) == "--list";
+    if (listOnly && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // listing needs no screen
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    if (listOnly)
+        args.removeAt(1);
     if (args.size() != 3) {
-        std::fprintf(stderr, "usage: terrava-viewer PICTURE DEFINITIONS\n");
+        std::fprintf(stderr, "usage: terrava-viewer [--list] PICTURE DEFINITIONS\n");
         return 2;
     }
     const QFileInfo picture(args[1]);
-    QFile definitions(args[2]);
-    if (!definitions.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        std::fprintf(stderr, "terrava-viewer: cannot read %s\n", qPrintable(args[2]));
-        return 2;
-    }
-    QStringList lines = QString::fromUtf8(definitions.readAll()).split('\n', Qt::SkipEmptyParts);
 
     QWidget window;
     window.setWindowTitle(picture.fileName());
@@ -43,13 +46,20 @@ int main(int argc, char** argv) {
     map->setInvertOnHot(true);
     map->setHintOnHot(true);
     map->setHotCursor(crHandPoint);
-    map->setHotspotsDef(lines);
     map->setPicturesDir(picture.absolutePath());
     try {
+        map->setHotspotsDef(ReadDefinitionLines(args[2]));
         map->LoadPicture(picture.fileName());
     } catch (const TerravaError& e) {
-        QMessageBox::critical(nullptr, QStringLiteral("terrava-viewer"), e.message());
+        std::fprintf(stderr, "terrava-viewer: %s\n", qPrintable(e.message()));
+        if (!listOnly)
+            QMessageBox::critical(nullptr, QStringLiteral("terrava-viewer"), e.message());
         return 1;
+    }
+    if (listOnly) {
+        for (int i = 0; i < int(map->ActiveHotspots().size()); ++i)
+            std::printf("%s\n", qPrintable(map->hotspotMap().nameOfActive(i)));
+        return 0;
     }
     QObject::connect(
         map, &TCustomHyperImages::OnImageMouseDown,
