@@ -33,6 +33,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -492,7 +493,10 @@ private slots:
 
         form->move(30, 40);
         const QPoint topLeft = form->pos();
+        const QSize tab = form->PageControl->tabBar()->tabRect(0).size();
         ScaleForm(form.get(), s);
+        // The tabs grow with the rest: 150 x 30 becomes 192 x 38.
+        QCOMPARE(form->PageControl->tabBar()->tabRect(0).size() - tab, QSize(42, 8));
         QCOMPARE(form->size(), QSize(1029, 705));
         QCOMPARE(form->pos(), topLeft);
         QCOMPARE(form->NationHyperImages->geometry(), QRect(20, 20, 432, 483));
