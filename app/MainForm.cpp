@@ -33,6 +33,8 @@
 #include <QRadioButton>
 #include <QSlider>
 
+std::uint32_t (*TMainForm::SeedClock)() = SeedFromClock;
+
 TMainForm::TMainForm(QWidget* parent, std::unique_ptr<SoundDevice> soundDevice)
     : QWidget(parent), ui(new Ui::MainForm),
       sound(soundDevice ? std::move(soundDevice) : std::make_unique<WavePlayer>()) {
@@ -123,7 +125,7 @@ void TMainForm::connectHandlers() {
 
 // Each step may raise; the steps after a failing one are skipped (the caller shows the error).
 void TMainForm::FormCreate() {
-    ProgramRandom.Randomize(SeedFromClock());
+    ProgramRandom.Randomize(SeedClock());
     NationHyperImages->setPicturesDir(QDir::currentPath() + QStringLiteral("/images"));
     RegionsHyperImages->setPicturesDir(QDir::currentPath() + QStringLiteral("/images"));
     FillList(RegionsHyperImages, ListBox);

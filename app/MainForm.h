@@ -5,6 +5,7 @@
 #include "SoundDevice.h"
 
 #include <QWidget>
+#include <cstdint>
 #include <memory>
 
 namespace Ui {
@@ -96,6 +97,10 @@ public:
     TTimer* Timer;
     SoundDevice* MediaPlayer;
     TColorDialog ColorDialog;
+
+    // The time of day that creation seeds the generator from (UTC milliseconds since
+    // midnight); tests fix it so that their draws do not depend on the hour they run at.
+    static std::uint32_t (*SeedClock)();
 
     TOKBottomDlg* NameDlg = nullptr;
     bool SoundAvailable = false;

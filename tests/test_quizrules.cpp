@@ -224,19 +224,6 @@ private slots:
         QCOMPARE(player.calls, (QStringList{"position", "length"}));
     }
 
-    void designTimeFileIsNeverOpened() {
-        RecordingPlayer player;
-        TSoundCues cues(player);
-        cues.Tick(true); // before the probe: nothing is asked
-        cues.Probe();
-        player.playedTo = 500;
-        cues.Tick(true);
-        cues.PlayTimerSound(Cues::Moan, true);
-        for (const QString& call : std::as_const(player.calls))
-            QVERIFY2(!call.contains("Ring.wav"), qPrintable(call));
-        QVERIFY(!player.calls.isEmpty());
-    }
-
     void eventCueFailuresAreReportedEachTime() {
         RecordingPlayer player;
         player.missing = {Cues::Cough};

@@ -1,27 +1,32 @@
 #!/bin/sh
 # The built game on a real X server: an 800 x 600 Xvfb of its own, driven with xdotool and
-# looked at through screenshots. No window manager runs, so windows are found by name and
-# size, never as "the active window".
+# looked at through screenshots. Without a window manager, windows are found by name and
+# size, never as "the active window". With --wm the openbox window manager runs, and what it
+# does with the game's windows is checked: the name dialog centred and active, the main window
+# maximised and active after the name, a message box over it and the focus back afterwards.
 #
-# usage: test_realwindow.sh GAME-FOLDER PROBE SOURCE-FOLDER
+# usage: test_realwindow.sh GAME-FOLDER PROBE SOURCE-FOLDER [--wm]
 #   GAME-FOLDER    the folder holding terrava, its sounds and images/
 #   PROBE          the realwindow_probe program
 #   SOURCE-FOLDER  the source tree, for the nation map and its definitions
 #
-# Exit status 0 when all is well, 1 on a failure, 77 when Xvfb, xdotool or ImageMagick's
-# import is missing. A private sound server with a silent sink is started when pulseaudio is
+# Exit status 0 when all is well, 1 on a failure, 77 when Xvfb, xdotool, ImageMagick's
+# import, or with --wm openbox and xprop, is missing. A private sound server with a silent sink is started when pulseaudio is
 # installed; without one the game's sound probe fails and its error box is closed first.
 set -u
 
-if [ $# -ne 3 ]; then
-    echo "usage: test_realwindow.sh GAME-FOLDER PROBE SOURCE-FOLDER" >&2
+wm=
+if [ $# -eq 4 ] && [ "$4" = --wm ]; then
+    wm=openbox
+elif [ $# -ne 3 ]; then
+    echo "usage: test_realwindow.sh GAME-FOLDER PROBE SOURCE-FOLDER [--wm]" >&2
     exit 2
 fi
 game=$(cd "$1" && pwd) || exit 1
 probe=$2
 source=$3
 
-for program in Xvfb xdotool import; do
+for program in Xvfb xdotool import ${wm:+openbox xprop xwininfo}; do
     if ! command -v "$program" >/dev/null 2>&1; then
         echo "test_realwindow: $program is not installed; skipping (install xvfb, xdotool" \
             "and imagemagick)"
@@ -33,8 +38,9 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/terrava-realwindow.XXXXXX") || exit 1
 xvfb_pid=
 sound_pid=
 game_pid=
+wm_pid=
 cleanup() {
-    for pid in $game_pid $sound_pid $xvfb_pid; do
+    for pid in $game_pid $sound_pid $wm_pid $xvfb_pid; do
         kill "$pid" 2>/dev/null
         wait "$pid" 2>/dev/null
     done
@@ -84,6 +90,18 @@ export QT_QPA_PLATFORM=xcb
 geometry=$(xdotool getdisplaygeometry)
 [ "$geometry" = "800 600" ] || fail "the screen is $geometry, not 800 600"
 echo "test_realwindow: Xvfb on $display"
+
+if [ -n "$wm" ]; then
+    openbox --sm-disable >"$work/wm.log" 2>&1 &
+    wm_pid=$!
+    i=0
+    while [ $i -lt 100 ] && ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+        sleep 0.1
+        i=$((i + 1))
+    done
+    [ $i -lt 100 ] || { echo "test_realwindow: openbox did not start:"; cat "$work/wm.log"; exit 1; }
+    echo "test_realwindow: openbox manages the windows"
+fi
 
 # --- a private sound server, so that the game's sound probe succeeds ---
 mkdir -p "$work/run" "$work/pulse-config"
@@ -194,8 +212,9 @@ start_game() {
 }
 
 # Types a name into the dialog and confirms it with Enter: the main window comes.
+# A window manager gives the dialog the focus itself.
 enter_name() {
-    xdotool windowfocus --sync "$dialog_id" 2>/dev/null
+    [ -n "$wm" ] || xdotool windowfocus --sync "$dialog_id" 2>/dev/null
     xdotool type --delay 20 "$1"
     xdotool key Return
     if ! main=$(wait_window 'w >= 700 && h >= 500'); then
@@ -230,6 +249,89 @@ close_main() {
     "$probe" close "$main_id" || fail "cannot ask the main window to close"
 }
 
+# "x y w h" of a window's client area on the screen (xdotool counts a window manager's frame
+# in twice).
+geometry_of() {
+    xwininfo -id "$1" 2>/dev/null | awk '/Absolute upper-left X/ { x = $NF }
+        /Absolute upper-left Y/ { y = $NF } /Width:/ { w = $NF } /Height:/ { h = $NF }
+        END { print x, y, w, h }'
+}
+
+# Waits up to 5 s until the window manager has made the window "$1" the active one.
+wait_active() {
+    i=0
+    while [ $i -lt 50 ]; do
+        [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && return 0
+        sleep 0.1
+        i=$((i + 1))
+    done
+    return 1
+}
+
+# Succeeds when the number "$1" lies within "$2" ... "$3".
+within() { [ "$1" -ge "$2" ] && [ "$1" -le "$3" ]; }
+
+if [ -n "$wm" ]; then
+# --- under the window manager: Zoe plays at 10 ms a step, so her time is up at once ---
+step "under a window manager"
+printf '[Zoe]\nTime=10\nSound=0\n' >"$settings"
+if start_game; then
+    set -- $(geometry_of "$dialog_id")
+    # Centred; the frame's title bar may push the client down a little.
+    cx=$(($1 + $3 / 2))
+    cy=$(($2 + $4 / 2))
+    within $cx 397 403 && within $cy 297 320 || fail "the name dialog's middle is at $cx,$cy"
+    wait_active "$dialog_id" || fail "the name dialog is not the active window"
+    enter_name "Zoe" # typed over the offered name, which is selected
+    if [ -n "${main_id:-}" ]; then
+        wait_active "$main_id" || fail "the main window is not active after the name"
+        state=$(xprop -id "$main_id" _NET_WM_STATE)
+        case $state in
+        *MAXIMIZED_VERT*) case $state in *MAXIMIZED_HORZ*) ;; *) fail "not maximised: $state" ;; esac ;;
+        *) fail "the main window is not maximised: $state" ;;
+        esac
+        sleep 0.5 # the maximised place, once the window manager has settled it
+        set -- $(geometry_of "$main_id")
+        [ "$3" -eq 800 ] || fail "the maximised main window is $3 wide"
+        main_x=$1
+        main_y=$2
+        main_centre_x=$(($1 + $3 / 2))
+        main_centre_y=$(($2 + $4 / 2))
+        click_tab 2
+        click_page $((656 + 44)) $((224 + 12))
+        box=
+        i=0
+        while [ $i -lt 150 ] && [ -z "$box" ]; do
+            box=$(xdotool search --onlyvisible --name '^Error$' 2>/dev/null | head -n 1)
+            sleep 0.1
+            i=$((i + 1))
+        done
+        if [ -z "$box" ]; then
+            fail "no \"Time Up!\" within 15 s at Zoe's pace of 10 ms"
+            for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+                echo "test_realwindow: shown: $(xdotool getwindowname "$id") $(geometry_of "$id")"
+            done
+        else
+            wait_active "$box" || fail "the \"Time Up!\" box is not the active window"
+            xprop -id "$box" WM_TRANSIENT_FOR | grep -qi "$(printf '0x%x' "$main_id")" ||
+                fail "the \"Time Up!\" box does not belong to the main window"
+            set -- $(geometry_of "$box")
+            # Qt places it by a guess of the frame: near the middle, not on it.
+            within $(($1 + $3 / 2)) $((main_centre_x - 60)) $((main_centre_x + 60)) &&
+                within $(($2 + $4 / 2)) $((main_centre_y - 60)) $((main_centre_y + 60)) ||
+                fail "the \"Time Up!\" box ($*) is not over the middle of the main window"
+            xdotool key Return
+            wait_active "$main_id" || fail "the main window did not get the focus back"
+        fi
+        close_main
+        if wait_end; then
+            [ "$game_status" -eq 0 ] || fail "the game ended with status $game_status"
+        else
+            fail "closing the main window did not end the game"
+        fi
+    fi
+fi
+else
 # --- first run: name, Start, a region, close without saving ---
 step "first run"
 if start_game; then
@@ -288,8 +390,9 @@ fi
 game_pid=
 main_id=
 
-# --- second run: Save writes the settings ---
+# --- second run: OK loads the player's settings, Save writes them back ---
 step "second run"
+printf '[Yuri]\nTime=700\nNumquesiti=12\n' >"$settings"
 if start_game; then
     enter_name "Yuri"
     if [ -n "${main_id:-}" ]; then
@@ -297,13 +400,15 @@ if start_game; then
         click_tab 2
         click_page $((656 + 44)) $((280 + 12))
         i=0
-        while [ $i -lt 50 ] && [ ! -s "$settings" ]; do
+        while [ $i -lt 50 ] && ! grep -q '^Sound=' "$settings"; do
             sleep 0.1
             i=$((i + 1))
         done
-        if [ -s "$settings" ]; then
+        if grep -q '^Sound=' "$settings"; then
             grep -q '^\[Yuri\]' "$settings" || fail "the settings file has no section for Yuri"
-            grep -q '^Numquesiti=5' "$settings" || fail "the settings file lacks Numquesiti=5"
+            for kept in Time=700 Numquesiti=12; do
+                grep -q "^$kept" "$settings" || fail "Yuri's $kept was not loaded and saved back"
+            done
         else
             fail "Save wrote no settings file"
         fi
@@ -314,6 +419,7 @@ if start_game; then
             fail "closing the main window did not end the game"
         fi
     fi
+fi
 fi
 
 if [ $failures -ne 0 ]; then

@@ -9,10 +9,10 @@ BUILD_PACKAGES=(
 RUN_PACKAGES=(
     qt6-qpa-plugins fonts-dejavu-core fonts-liberation2
 )
-# What the test suite needs besides: a headless X server and its tools for the real-window
-# tests, and a private sound server for the sound tests.
+# What the test suite needs besides: a headless X server, a window manager and their tools for
+# the real-window tests, and a private sound server for the sound tests.
 TEST_PACKAGES=(
-    xvfb xauth xdotool imagemagick pulseaudio pulseaudio-utils
+    xvfb xauth xdotool x11-utils openbox imagemagick pulseaudio pulseaudio-utils
 )
 # What .ci/run needs besides for its checked builds: clang with its sanitizer and fuzzer
 # runtimes (g++ brings its own sanitizer runtimes).
