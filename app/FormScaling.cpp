@@ -73,8 +73,12 @@ QRect visibleInForm(const QWidget* w, const QWidget* form) {
             r = r.translated(area.topLeft()) & area;
             at = pages;
         } else {
-            r = r.translated(at->pos()) & at->parentWidget()->rect();
-            at = at->parentWidget();
+            // A page that has never been shown has no size yet: it takes its page area's.
+            const QWidget* parent = at->parentWidget();
+            const TPageControl* owner = pageControlOf(parent);
+            r = r.translated(at->pos()) &
+                (owner ? QRect(QPoint(0, 0), owner->pageArea().size()) : parent->rect());
+            at = parent;
         }
     }
     return r;
@@ -90,8 +94,8 @@ QList<ListRows> rowMargins(QWidget* form) {
     QList<ListRows> rows;
     for (QListWidget* list : form->findChildren<QListWidget*>()) {
         if (list->count() > 0 && list->item(0)->sizeHint().height() > 0)
-            rows.append({list, list->item(0)->sizeHint().height() -
-                                   QFontMetrics(list->font()).height()});
+            rows.append(
+                {list, list->item(0)->sizeHint().height() - QFontMetrics(list->font()).height()});
     }
     return rows;
 }
@@ -126,8 +130,6 @@ QRect VisibleLayoutExtent(const QWidget* form) {
         if (qobject_cast<const TPageControl*>(w) || pageControlOf(w) ||
             qobject_cast<const QStackedWidget*>(w))
             continue; // the page control and its pages are the window's background
-        if (w->isHidden())
-            continue; // not shown at all (controls on pages behind are not hidden themselves)
         extent |= visibleInForm(w, form);
     }
     return extent;
