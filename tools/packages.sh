@@ -12,7 +12,7 @@ RUN_PACKAGES=(
 # What the test suite needs besides: a headless X server and its tools for the real-window
 # tests, and a private sound server for the sound tests.
 TEST_PACKAGES=(
-    xvfb xauth xdotool imagemagick pulseaudio pulseaudio-utils
+    xvfb xauth xdotool imagemagick pulseaudio pulseaudio-utils weston qt6-wayland
 )
 # What .ci/run needs besides for its checked builds: clang with its sanitizer and fuzzer
 # runtimes (g++ brings its own sanitizer runtimes).
