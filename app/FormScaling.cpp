@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProxyStyle>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTabBar>
@@ -101,22 +103,38 @@ QList<ListRows> rowMargins(QWidget* form) {
 }
 
 // The indicators of check boxes and radio buttons are drawn at the style's own size, whatever
-// the font: they are given their size scaled, radio groups for the buttons they will hold.
+// the font; this style scales them. The window owns it, so it outlives the controls using it.
+class ScaledIndicatorStyle final : public QProxyStyle {
+public:
+    ScaledIndicatorStyle(const ScreenScale& scale, QObject* owner) : scale(scale) {
+        setParent(owner);
+    }
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+            return MulDiv(value, scale.M, scale.D);
+        default:
+            return value;
+        }
+    }
+
+private:
+    ScreenScale scale;
+};
+
+// Check boxes and radio groups take the scaling style; a radio group hands it on to the
+// buttons it will hold.
 void scaleIndicators(QWidget* form, const ScreenScale& s) {
-    auto rule = [&s](const QWidget* w, const char* selector, QStyle::PixelMetric width,
-                     QStyle::PixelMetric height) {
-        return QStringLiteral("%1::indicator { width: %2px; height: %3px; }")
-            .arg(QLatin1String(selector))
-            .arg(MulDiv(w->style()->pixelMetric(width, nullptr, w), s.M, s.D))
-            .arg(MulDiv(w->style()->pixelMetric(height, nullptr, w), s.M, s.D));
-    };
-    forEachControl(form, [&](QWidget* w) {
-        if (qobject_cast<QCheckBox*>(w))
-            w->setStyleSheet(
-                rule(w, "QCheckBox", QStyle::PM_IndicatorWidth, QStyle::PM_IndicatorHeight));
-        else if (qobject_cast<QGroupBox*>(w))
-            w->setStyleSheet(rule(w, "QRadioButton", QStyle::PM_ExclusiveIndicatorWidth,
-                                  QStyle::PM_ExclusiveIndicatorHeight));
+    auto* style = new ScaledIndicatorStyle(s, form);
+    forEachControl(form, [style](QWidget* w) {
+        if (qobject_cast<QCheckBox*>(w) || qobject_cast<QGroupBox*>(w) ||
+            qobject_cast<QRadioButton*>(w))
+            w->setStyle(style);
     });
 }
 

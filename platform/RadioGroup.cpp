@@ -55,6 +55,8 @@ void TRadioGroup::addItem(const QString& text) {
     items << text;
     auto* b = new TownButton(text, this);
     b->setAutoExclusive(false); // the group keeps the selection itself, -1 included
+    if (testAttribute(Qt::WA_SetStyle))
+        b->setStyle(style()); // a style given to the group is its buttons' too
     connect(b, &QRadioButton::clicked, this, [this, b] {
         const auto at = std::find(buttons.begin(), buttons.end(), b);
         choose(int(at - buttons.begin()), Qt::MouseFocusReason);

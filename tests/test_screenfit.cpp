@@ -191,6 +191,7 @@ private slots:
         for (int i = 0; i < form->RadioGroup->count(); ++i) {
             QRadioButton* b = form->RadioGroup->button(i);
             QVERIFY(b->y() > groupLine);
+            QCOMPARE(b->font(), form->RadioGroup->font());
             QVERIFY(b->height() >= b->sizeHint().height());
         }
 
