@@ -93,9 +93,10 @@ private slots:
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<QRect>("available");
         QTest::addColumn<int>("m");
-        // M as the screen gives it where the window fits (800 x 600, 1024 x 768), lowered
-        // where it would not.
+        // M as the screen gives it where the window fits, lowered where it would not.
+        QTest::newRow("640x480") << QSize(640, 480) << QRect(0, 0, 640, 480) << 554;
         QTest::newRow("800x600") << QSize(800, 600) << QRect(0, 0, 800, 600) << 693;
+        QTest::newRow("1600x1200") << QSize(1600, 1200) << QRect(0, 0, 1600, 1200) << 1386;
         QTest::newRow("1024x768") << QSize(1024, 768) << QRect(0, 0, 1024, 768) << 887;
         QTest::newRow("1280x1024") << QSize(1280, 1024) << QRect(0, 0, 1280, 1024) << 1120;
         QTest::newRow("1366x768, bottom panel")
