@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QRect>
 #include <cstdint>
 
@@ -14,13 +15,32 @@ struct ScreenScale {
 
 ScreenScale ScaleForScreen(std::int32_t width, std::int32_t height);
 
+// The title bar and frame a desktop puts around a window, in device-independent pixels. The
+// real frame is known only once the window is on screen, long after it has been scaled.
+inline constexpr QMargins WindowFrameAllowance{4, 36, 4, 4};
+
+// What the player must see of the window, in its client coordinates: every control as far as
+// its parents show it. A page hides what lies beyond its edges (the region map's top, the
+// radio group's bottom border), and the page control's own overhanging border is no control.
+QRect VisibleLayoutExtent(const QWidget* form);
+
+// M lowered to the largest value at which the extent, laid out at M = D and scaled by M / D,
+// fits the area with the frame around it; M stays as it is where it fits already.
+ScreenScale FitScale(const ScreenScale& scale, const QRect& extent, const QSize& area,
+                     const QMargins& frame);
+
+// The scale for the primary screen: M from the screen's size, lowered where the window would
+// not fit the screen's available area.
+ScreenScale ScaleForPrimaryScreen(const QWidget* form);
+
 // A control's box scaled by M / D: left and top, right and bottom edges each scaled, so that
 // neighbouring controls stay flush.
 QRect ScaleRect(const QRect& rect, const ScreenScale& scale);
 
 // Scales every control of the window at every depth, their own fonts, and the window's client
 // size and font; the window keeps its top-left corner. Labels size themselves to their text in
-// the scaled font, single-line entries take the height of their scaled font.
+// the scaled font, single-line entries and list rows take the height of their scaled font, and
+// the indicators of check boxes and radio buttons grow with the scale.
 void ScaleForm(QWidget* form, const ScreenScale& scale);
 
 // Fonts are laid out in points at 96 dots per inch; this sets each own font of the window's

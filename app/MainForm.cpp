@@ -15,7 +15,6 @@
 #include "QuizRandom.h"
 #include "QuizState.h"
 #include "RadioGroup.h"
-#include "ScreenSize.h"
 #include "ShellOpen.h"
 #include "SoundCues.h"
 #include "SpinEdit.h"
@@ -130,8 +129,7 @@ void TMainForm::FormCreate() {
     RegionsHyperImages->setPicturesDir(QDir::currentPath() + QStringLiteral("/images"));
     FillList(RegionsHyperImages, ListBox);
     SpinEdit->setValue(QuestionCount);
-    const QSize screen = PrimaryScreenSize();
-    ScaleForm(this, ScaleForScreen(screen.width(), screen.height()));
+    ScaleForm(this, ScaleForPrimaryScreen(this)); // within the screen's available area
     cues->Probe(); // the last step: when it fails, sound stays off for the run
     SoundAvailable = cues->SoundAvailable();
 }

@@ -11,18 +11,28 @@ public:
     explicit RadioGroupQuestions(TRadioGroup& group) : group(group) {}
     int count() const override { return group.count(); }
     QString itemText(int index) const override {
-        if (index < 0 || index >= group.count())
-            throw ListIndexError(index);
+        check(index);
         return group.item(index);
     }
     void append(const QString& text) override { group.addItem(text); }
     void clear() override { group.clear(); }
     int itemIndex() const override { return group.ItemIndex(); }
     void setItemIndex(int index) override { group.setItemIndex(index); }
-    bool itemEnabled(int index) const override { return group.itemEnabled(index); }
-    void setItemEnabled(int index, bool enabled) override { group.setItemEnabled(index, enabled); }
+    bool itemEnabled(int index) const override {
+        check(index);
+        return group.itemEnabled(index);
+    }
+    void setItemEnabled(int index, bool enabled) override {
+        check(index);
+        group.setItemEnabled(index, enabled);
+    }
 
 private:
+    void check(int index) const {
+        if (index < 0 || index >= group.count())
+            throw ListIndexError(index);
+    }
+
     TRadioGroup& group;
 };
 

@@ -6,10 +6,16 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Terrava"));
+    // The desktop entry and the installed icon carry the app id; on X11 the window class stays
+    // "Terrava" (the application's name), which the desktop entry names as its window class.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TERRAVA_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(TERRAVA_APP_ID),
+                                                 QIcon(QStringLiteral(":/terrava/icon.png"))));
     // The layouts name a font that Linux desktops do not have: take the nearest sans-serif.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),

@@ -1,5 +1,7 @@
 #include "PageControl.h"
 
+#include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 
 TPageControl::TPageControl(QWidget* parent) : QTabWidget(parent) {
@@ -24,7 +26,16 @@ void TPageControl::SelectNextPage(bool forward) {
 }
 
 void TPageControl::setTabSize(int width, int height) {
-    tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { width: %1px; height: %2px; }")
-                                .arg(width - 4)
-                                .arg(height - 4));
+    // The style sheet's box has no padding, border or margin: its size is the tab's.
+    tabBar()->setStyleSheet(
+        QStringLiteral("QTabBar::tab { width: %1px; height: %2px; padding: 0; margin: 0; }")
+            .arg(width)
+            .arg(height));
+}
+
+QRect TPageControl::pageArea() const {
+    tabBar()->ensurePolished(); // the tab size comes from the style sheet
+    QStyleOptionTabWidgetFrame option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this);
 }

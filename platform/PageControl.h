@@ -14,8 +14,12 @@ public:
     void setActivePage(QWidget* page);
     // The next page in tab order, wrapping around, raising the change event like the player.
     void SelectNextPage(bool forward = true);
-    // Fixed tab size, in pixels.
+    // Fixed tab size, in pixels, frame included.
     void setTabSize(int width, int height);
+
+    // Where the pages go inside the control at its present size, as the style places them;
+    // known also while the control has never been shown.
+    QRect pageArea() const;
 
 signals:
     void OnChange(QObject* Sender);

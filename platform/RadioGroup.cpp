@@ -1,10 +1,51 @@
 #include "RadioGroup.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QRadioButton>
 
-TRadioGroup::TRadioGroup(QWidget* parent) : QGroupBox(parent) {}
+// One item's button: its whole row answers the mouse, and the arrow keys move the group's
+// selection rather than the focus alone.
+class TownButton final : public QRadioButton {
+public:
+    TownButton(const QString& text, TRadioGroup* group) : QRadioButton(text, group), group(group) {}
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+
+    void keyPressEvent(QKeyEvent* event) override {
+        int step = 0;
+        switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            step = -1;
+            break;
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            step = 1;
+            break;
+        default:
+            QRadioButton::keyPressEvent(event);
+            return;
+        }
+        const auto at = std::find(group->buttons.begin(), group->buttons.end(), this);
+        const int next = group->nextOpen(int(at - group->buttons.begin()), step);
+        if (next >= 0)
+            group->choose(next, Qt::OtherFocusReason);
+    }
+
+private:
+    TRadioGroup* group;
+};
+
+TRadioGroup::TRadioGroup(QWidget* parent) : QGroupBox(parent) {
+    // Until it holds buttons the group itself is the stop, so that the layout's tab order can
+    // place it; its buttons then take that place.
+    setFocusPolicy(Qt::TabFocus);
+}
 
 QString TRadioGroup::item(int index) const {
     return index >= 0 && index < count() ? items[index] : QString();
@@ -12,16 +53,28 @@ QString TRadioGroup::item(int index) const {
 
 void TRadioGroup::addItem(const QString& text) {
     items << text;
-    auto* b = new QRadioButton(text, this);
+    auto* b = new TownButton(text, this);
     b->setAutoExclusive(false); // the group keeps the selection itself, -1 included
+    if (testAttribute(Qt::WA_SetStyle))
+        b->setStyle(style()); // a style given to the group is its buttons' too
     connect(b, &QRadioButton::clicked, this, [this, b] {
         const auto at = std::find(buttons.begin(), buttons.end(), b);
-        setItemIndex(int(at - buttons.begin()));
+        choose(int(at - buttons.begin()), Qt::MouseFocusReason);
         showSelection(); // a click on the selected button must not uncheck it
     });
+    // New buttons join the focus chain right behind the group, in item order, so that the
+    // one that takes the focus stands where the group stands.
+    QWidget* before = buttons.empty() ? static_cast<QWidget*>(this) : buttons.back();
+    const Qt::FocusPolicy policy = before->focusPolicy();
+    before->setFocusPolicy(Qt::TabFocus);
+    b->setFocusPolicy(Qt::TabFocus);
+    QWidget::setTabOrder(before, b);
+    before->setFocusPolicy(policy);
+    setFocusPolicy(Qt::NoFocus);
     buttons.push_back(b);
     b->show();
     arrange();
+    updateTabStop();
 }
 
 void TRadioGroup::clear() {
@@ -38,8 +91,16 @@ void TRadioGroup::setItemIndex(int index) {
         return;
     itemIndex = index;
     showSelection();
+    updateTabStop();
     if (itemIndex >= 0)
         emit OnClick(this);
+}
+
+void TRadioGroup::choose(int index, Qt::FocusReason reason) {
+    const bool hadFocus = isAncestorOf(QApplication::focusWidget()) || hasFocus();
+    setItemIndex(index);
+    if ((hadFocus || reason == Qt::MouseFocusReason) && index >= 0 && index < count())
+        buttons[std::size_t(index)]->setFocus(reason);
 }
 
 bool TRadioGroup::itemEnabled(int index) const {
@@ -47,8 +108,36 @@ bool TRadioGroup::itemEnabled(int index) const {
 }
 
 void TRadioGroup::setItemEnabled(int index, bool enabled) {
-    if (index >= 0 && index < count())
+    if (index >= 0 && index < count()) {
         buttons[std::size_t(index)]->setEnabled(enabled);
+        updateTabStop();
+    }
+}
+
+int TRadioGroup::nextOpen(int from, int step) const {
+    const int n = count();
+    for (int i = 1; i <= n; ++i) {
+        const int at = ((from + step * i) % n + n) % n;
+        if (itemEnabled(at))
+            return at;
+    }
+    return -1;
+}
+
+void TRadioGroup::updateTabStop() {
+    // Only one button takes the focus: the selected one when it is open, else the first open.
+    const int stop = itemEnabled(itemIndex) ? itemIndex : nextOpen(-1, 1);
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        buttons[i]->setFocusPolicy(int(i) == stop ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void TRadioGroup::focusInEvent(QFocusEvent* event) {
+    QGroupBox::focusInEvent(event);
+    const int stop = itemEnabled(itemIndex) ? itemIndex : nextOpen(-1, 1);
+    if (stop >= 0)
+        buttons[std::size_t(stop)]->setFocus(event->reason());
+    else if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        focusNextPrevChild(event->reason() == Qt::TabFocusReason); // nothing to choose: pass on
 }
 
 void TRadioGroup::showSelection() {

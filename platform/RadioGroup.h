@@ -10,6 +10,11 @@ class QRadioButton;
 // ItemIndex is clamped to -1 ... count - 1; selecting an item, by the player or by code, raises
 // OnClick after ItemIndex has changed, but setting -1 or the index already selected raises
 // nothing. The buttons share the group's height evenly in one column.
+//
+// The group is one stop in the tab order, where the group itself stands: the focus goes to the
+// selected button, or to the first open one when the selected one is disabled or none is.
+// The arrow keys move the selection among the open buttons, wrapping around; a click anywhere
+// on a button's row chooses it.
 class TRadioGroup : public QGroupBox {
     Q_OBJECT
     Q_PROPERTY(int ItemIndex READ ItemIndex WRITE setItemIndex)
@@ -37,16 +42,24 @@ public:
     };
     static std::vector<ButtonPlace> placeButtons(int n, int groupHeight, int lineHeight);
 
+    // The open button after (step 1) or before (step -1) the given index, wrapping around;
+    // -1 when no button is open.
+    int nextOpen(int from, int step) const;
+
 signals:
     void OnClick(QObject* Sender);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
+    friend class TownButton;
     void arrange();
     void showSelection();
+    void updateTabStop();
+    void choose(int index, Qt::FocusReason reason);
     int lineHeight() const;
 
     QStringList items;
