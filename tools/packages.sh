@@ -25,3 +25,8 @@ CI_PACKAGES=(
 INSTALL_CHECK_PACKAGES=(
     desktop-file-utils appstream dpkg-dev reuse git
 )
+# What the package test needs besides (tests/test_package.sh): a minimal Debian root to
+# install into, lintian, hardening-check, and an X server with its tools to see the game start.
+PACKAGE_TEST_PACKAGES=(
+    debootstrap lintian devscripts xvfb xdotool x11-utils imagemagick
+)
