@@ -224,12 +224,12 @@ else
     echo "skipped: lintian is not installed (Debian: lintian)"
 fi
 # The hardening of Debian's own builds.
-# The hardening of Debian's own builds (bookworm's: no stack clash or control flow protection).
+# The hardening of Debian's own builds (bookworm's have no control flow protection).
 # hardening-check finds fortified functions only where the compiler could check a size; a
 # program without such calls has none, so then the flag is looked for in the build.
 if command -v hardening-check >/dev/null 2>&1; then
     game=$root/usr/libexec/terrava/terrava
-    hardening-check --nocfprotection --nostackclash "$game" >"$work/hardening.log" 2>&1 || true
+    hardening-check --nocfprotection "$game" >"$work/hardening.log" 2>&1 || true
     sed 's/^/    /' "$work/hardening.log"
     others=$(grep ': no' "$work/hardening.log" | grep -v 'Fortify Source functions: no, only unprotected' || true)
     if ! grep -q ': no' "$work/hardening.log"; then
