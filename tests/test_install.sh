@@ -99,7 +99,7 @@ if [ -n "$desktop" ]; then
 fi
 if [ -f "$metainfo" ]; then
     if command -v appstreamcli >/dev/null 2>&1; then
-        if out=$(appstreamcli validate --no-net "$metainfo" 2>&1); then
+        if out=$(appstreamcli validate --pedantic --no-net "$metainfo" 2>&1); then
             pass "appstreamcli validate: $out"
         else
             fail "appstreamcli validate: $out"

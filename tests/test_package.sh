@@ -8,12 +8,13 @@
 # prints what the install costs beside Qt Widgets alone.
 #
 # The minimal root is made once by debootstrap from the Debian mirror this machine's apt uses,
-# and kept in BUILD_DIR/package-test/ with the downloaded packages, so that reruns are quick.
+# and kept with the downloaded packages in BUILD_DIR/package-test/ (or the folder
+# TERRAVA_PACKAGE_TEST_CACHE names), so that reruns are quick.
 # Exits 77 (skipped) without root, debootstrap or a reachable Debian archive.
 set -eu
 build=$(cd "$1" && pwd)
 source_dir=$(cd "$2" && pwd)
-cache=$build/package-test
+cache=${TERRAVA_PACKAGE_TEST_CACHE:-$build/package-test}
 suite=bookworm
 skip() {
     echo "skipped: $*"
