@@ -99,7 +99,7 @@ if [ -n "$desktop" ]; then
 fi
 if [ -f "$metainfo" ]; then
     if command -v appstreamcli >/dev/null 2>&1; then
-        if out=$(appstreamcli validate --no-net "$metainfo" 2>&1); then
+        if out=$(appstreamcli validate --pedantic --no-net "$metainfo" 2>&1); then
             pass "appstreamcli validate: $out"
         else
             fail "appstreamcli validate: $out"
@@ -147,13 +147,22 @@ else
     if (cd "$build" && cpack -G DEB -B "$work/deb") >"$work/cpack.log" 2>&1 && [ -f "$deb" ]; then
         pass "cpack made $(basename "$deb")"
         depends=$(dpkg-deb -f "$deb" Depends)
-        for package in qt6-qpa-plugins libqt6widgets6 libqt6multimedia6 libsndfile1 fonts-; do
+        for package in qt6-qpa-plugins libqt6widgets6 fonts-liberation2; do
             case "$depends" in
             *"$package"*) pass "depends on $package" ;;
             *) fail "Depends lacks $package: $depends" ;;
             esac
         done
         dpkg-deb -x "$deb" "$work/root"
+        # The libraries it depends on are those the game links, and no others.
+        linked=$(readelf -d "$work/root/usr/libexec/terrava/terrava" |
+            sed -n 's/.*Shared library: \[\(.*\)\]/\1/p' | while read -r lib; do
+                dpkg -S "*/$lib" 2>/dev/null | sed -n '1s/:.*//p'
+            done | sort -u)
+        for package in $(echo "$depends" | tr ',|' '\n\n' | awk '{ print $1 }' | grep '^lib' | sort -u); do
+            echo "$linked" | grep -qx "$package" && pass "the game links a library of $package" ||
+                fail "Depends names $package, whose libraries the game does not link"
+        done
         for file in usr/bin/terrava usr/libexec/terrava/terrava usr/share/terrava/Ring.wav \
             usr/share/terrava/images/help.html "usr/share/applications/$id.desktop" \
             "usr/share/metainfo/$id.metainfo.xml"; do

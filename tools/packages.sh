@@ -21,7 +21,13 @@ CI_PACKAGES=(
     clang libclang-rt-14-dev
 )
 # What the install test needs to check the desktop entry, the metainfo and the Debian package
-# (tests/test_install.sh skips those checks when they are missing).
+# (tests/test_install.sh skips those checks when they are missing), and the licensing check
+# (tests/test_reuse.sh).
 INSTALL_CHECK_PACKAGES=(
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev reuse git
+)
+# What the package test needs besides (tests/test_package.sh): a minimal Debian root to
+# install into, lintian, hardening-check, and an X server with its tools to see the game start.
+PACKAGE_TEST_PACKAGES=(
+    debootstrap lintian devscripts xvfb xdotool x11-utils imagemagick
 )

@@ -1,0 +1,63 @@
+# SPDX-FileCopyrightText: 2026 Terrava developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# terrava_read_changelog(FILE VERSION): reads the Debian changelog FILE and sets
+#   TERRAVA_RELEASES_XML   one AppStream <release> line per entry, newest first
+#   TERRAVA_RELEASE_DATE   the date of the newest entry, YYYY-MM-DD
+# Stops the configuration when the newest entry is not for VERSION, or an entry has no
+# trailer line with its date, naming the file and the line.
+function(terrava_read_changelog file version)
+    file(STRINGS "${file}" lines)
+    set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+    set(releases "")
+    set(entry_version "")
+    set(newest_date "")
+    set(number 0)
+    foreach(line IN LISTS lines)
+        math(EXPR number "${number} + 1")
+        if(line MATCHES "^terrava \\(([^)]+)\\) ")
+            if(entry_version)
+                message(FATAL_ERROR "${file}:${number}: the entry for ${entry_version} has no "
+                                    "' -- name <address>  date' line")
+            endif()
+            set(entry_version "${CMAKE_MATCH_1}")
+            if(releases STREQUAL "" AND NOT entry_version STREQUAL version)
+                message(FATAL_ERROR "${file}:${number}: the newest entry is for "
+                                    "${entry_version}, but the project's version is ${version}")
+            endif()
+        elseif(line MATCHES "^ -- .+>  [A-Z][a-z][a-z], ([0-9]?[0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
+            if(NOT entry_version)
+                message(FATAL_ERROR "${file}:${number}: a trailer line without an entry")
+            endif()
+            set(day "${CMAKE_MATCH_1}")
+            set(year "${CMAKE_MATCH_3}")
+            list(FIND months "${CMAKE_MATCH_2}" month)
+            if(month LESS 0)
+                message(FATAL_ERROR "${file}:${number}: unknown month '${CMAKE_MATCH_2}'")
+            endif()
+            math(EXPR month "${month} + 1")
+            string(LENGTH "${day}" length)
+            if(length EQUAL 1)
+                set(day "0${day}")
+            endif()
+            if(month LESS 10)
+                set(month "0${month}")
+            endif()
+            string(APPEND releases
+                   "    <release version=\"${entry_version}\" date=\"${year}-${month}-${day}\"/>\n")
+            if(newest_date STREQUAL "")
+                set(newest_date "${year}-${month}-${day}")
+            endif()
+            set(entry_version "")
+        endif()
+    endforeach()
+    if(entry_version)
+        message(FATAL_ERROR "${file}: the entry for ${entry_version} has no "
+                            "' -- name <address>  date' line")
+    endif()
+    if(releases STREQUAL "")
+        message(FATAL_ERROR "${file}: no entry found")
+    endif()
+    string(STRIP "${releases}" releases)
+    set(TERRAVA_RELEASES_XML "${releases}" PARENT_SCOPE)
+    set(TERRAVA_RELEASE_DATE "${newest_date}" PARENT_SCOPE)
+endfunction()
