@@ -47,7 +47,8 @@ class PlayerEntryTest : public QObject {
         TOKBottomDlg dialog;
         dialog.setMainForm(&form);
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QVERIFY(dialog.Edit->hasFocus());
         QCOMPARE(dialog.Edit->selectedText(), QString("Easy"));
         QTest::keyClicks(dialog.Edit, name);
