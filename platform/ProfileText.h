@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <optional>
+#include <string>
 #include <vector>
 
 struct ProfileEntry {
@@ -34,8 +35,6 @@ public:
     // Longer values are cut to this many characters when read.
     static constexpr qsizetype MaxValueLength = 1023;
 
-    enum class Encoding { Bytes, Utf16LE, Utf16BE };
-
     ProfileText(); // an empty file
     explicit ProfileText(QByteArray bytes);
 
@@ -60,9 +59,9 @@ public:
     QByteArray withEntries(const QString& section, const QList<ProfileEntry>& entries) const;
 
     const QByteArray& bytes() const { return text; }
-    Encoding encoding() const { return kind; }
 
 private:
+    enum class Encoding { Bytes, Utf16LE, Utf16BE };
     enum class LineKind { Other, Header, Key };
     struct Line {
         qsizetype start = 0;
