@@ -400,6 +400,11 @@ QByteArray ProfileText::withEntries(const QString& sectionName,
         out += text.left(2); // the byte-order mark
     for (const Splice& splice : splices) {
         out += unitsAsBytes(copied, splice.from);
+        // A name that begins with U+FEFF at the very start of the file would be taken for its
+        // byte-order mark: a mark of the file's own goes first.
+        if (kind == Encoding::Bytes && splice.from == 0 && splice.keepTo == 0 &&
+            splice.added.startsWith(QChar(0xFEFF)))
+            out += "\xEF\xBB\xBF";
         out += unitsAsBytes(splice.keepFrom, splice.keepTo);
         out += encoded(splice.added, splice.windows1252);
         copied = splice.to;
