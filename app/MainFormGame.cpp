@@ -3,6 +3,7 @@
 
 #include "AccessibleCaption.h"
 #include "Catalogue.h"
+#include "ErrorBox.h"
 #include "GameRules.h"
 #include "HImages.h"
 #include "MainForm.h"
@@ -114,19 +115,23 @@ void TMainForm::RadioGroupClick() {
 }
 
 void TMainForm::TimerTimer() {
-    ProgressBar->setPosition(TimeBar::afterTimerStep(ProgressBar->Position()));
-    if (TimeBar::isTimeUp(ProgressBar->Position())) {
-        try {
-            cues->PlayTimerSound(Cues::Moan, SoundCheckBox->isChecked());
-        } catch (...) {
-            Timer->setEnabled(false); // else every further event would fail the same way
-            throw;
+    // An error here is shown once this handler has returned: the timer does not fire while its
+    // own handler runs, and the clock must keep going while the error box is open.
+    ErrorBox::runReportingLater([this] {
+        ProgressBar->setPosition(TimeBar::afterTimerStep(ProgressBar->Position()));
+        if (TimeBar::isTimeUp(ProgressBar->Position())) {
+            try {
+                cues->PlayTimerSound(Cues::Moan, SoundCheckBox->isChecked());
+            } catch (...) {
+                Timer->setEnabled(false); // else every further event would fail the same way
+                throw;
+            }
+            Timer->setEnabled(false);
+            MessageBoxes::show(this, MessageKind::Error, QStringLiteral("Time Up!"));
+            return;
         }
-        Timer->setEnabled(false);
-        MessageBoxes::show(this, MessageKind::Error, QStringLiteral("Time Up!"));
-        return;
-    }
-    cues->Tick(SoundCheckBox->isChecked());
+        cues->Tick(SoundCheckBox->isChecked());
+    });
 }
 
 void TMainForm::TimeTrackBarChange() {

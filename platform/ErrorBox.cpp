@@ -16,14 +16,37 @@ void ErrorBox::show(const QString& message) {
                        QApplication::applicationName(), textOf(message));
 }
 
-bool ErrorBox::run(const std::function<void()>& action) {
+namespace {
+
+bool runShowing(const std::function<void()>& action,
+                const std::function<void(const QString&)>& showError) {
     try {
         action();
         return true;
     } catch (const TerravaError& e) {
-        show(e.message());
+        showError(e.message());
     } catch (const std::exception& e) {
-        show(QString::fromLocal8Bit(e.what()));
+        showError(QString::fromLocal8Bit(e.what()));
     }
     return false;
+}
+
+} // namespace
+
+bool ErrorBox::run(const std::function<void()>& action) {
+    return runShowing(action, &ErrorBox::show);
+}
+
+void ErrorBox::showLater(const QString& message) {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) {
+        show(message);
+        return;
+    }
+    QMetaObject::invokeMethod(
+        app, [message] { show(message); }, Qt::QueuedConnection);
+}
+
+bool ErrorBox::runReportingLater(const std::function<void()>& action) {
+    return runShowing(action, &ErrorBox::showLater);
 }

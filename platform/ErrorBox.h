@@ -21,6 +21,15 @@ void show(const QString& message);
 // Runs action and shows any error that leaves it. Returns false when it failed.
 bool run(const std::function<void()>& action);
 
+// Shows the box for an error message once control is back in the event loop, after the
+// handler that raised the error has returned.
+void showLater(const QString& message);
+
+// As run, but the box comes after the caller has returned: for the handler of a timer, which
+// Qt does not fire again while that handler runs, so that the clock keeps going while the box
+// is open, as it does during any other message.
+bool runReportingLater(const std::function<void()>& action);
+
 } // namespace ErrorBox
 
 // Wraps a handler so that errors leaving it are shown instead of escaping into Qt.

@@ -61,7 +61,8 @@ std::filesystem::path fsPath(const QString& path) {
 } // namespace
 
 ProfileWriteError::ProfileWriteError(const QString& path, const QString& reason)
-    : TerravaError(QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path))),
+    : TerravaError(
+          QStringLiteral("Unable to write to %1: %2").arg(QDir::toNativeSeparators(path), reason)),
       why(reason) {}
 
 ProfileSnapshot::ProfileSnapshot(State state, ProfileText text, QString problem)
@@ -104,9 +105,9 @@ ProfileSnapshot ProfileFile::load() const {
     if (!info.exists())
         return ProfileSnapshot(State::Missing, ProfileText());
     if (info.isDir())
-        return unreadable(QStringLiteral("a folder is in its place"));
+        return unreadable(QStringLiteral("it is a folder"));
     if (!info.isFile())
-        return unreadable(QStringLiteral("it is not a regular file"));
+        return unreadable(QStringLiteral("it is not a file but a device or pipe"));
     if (info.size() > MaxFileSize)
         return unreadable(QStringLiteral("it is larger than %1 bytes").arg(MaxFileSize));
 
@@ -119,8 +120,6 @@ ProfileSnapshot ProfileFile::load() const {
         return unreadable(QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
     if (bytes.size() > MaxFileSize)
         return unreadable(QStringLiteral("it is larger than %1 bytes").arg(MaxFileSize));
-    if (const QString problem = ProfileText::problemWithText(bytes); !problem.isEmpty())
-        return unreadable(problem);
     return ProfileSnapshot(State::Read, ProfileText(std::move(bytes)));
 }
 
@@ -179,7 +178,7 @@ void ProfileFile::write(const QString& section, const QList<ProfileEntry>& entri
 
     const ProfileSnapshot current = load();
     if (current.state() == ProfileSnapshot::State::Unreadable)
-        refuse(QStringLiteral("the present file cannot be read: %1").arg(current.problem()));
+        refuse(current.problem());
     const QByteArray bytes = current.text().withEntries(section, entries);
 
     const QString target = targetOf(filePath);

@@ -9,8 +9,8 @@
 #include <functional>
 #include <optional>
 
-// A Save the settings file refused: the message is "Unable to write to " and the file's full
-// path; the reason says what stood in the way.
+// A Save the settings file refused: the message is "Unable to write to ", the file's full
+// path, ": " and the reason, which says what stood in the way.
 class ProfileWriteError : public TerravaError {
 public:
     ProfileWriteError(const QString& path, const QString& reason);
@@ -21,8 +21,8 @@ private:
 };
 
 // What one read of the settings file found. A file that is missing reads as empty; one that
-// cannot be read (a folder in its place, unreadable, too large, not valid text) reads as empty
-// too, and problem() says why.
+// cannot be read (a folder in its place, no permission, too large) reads as empty too, and
+// problem() says why. Whatever bytes a file holds, it can be read.
 class ProfileSnapshot {
 public:
     enum class State { Missing, Read, Unreadable };
@@ -74,9 +74,10 @@ public:
     bool readFlag(const QString& section, const QString& key, bool defaultValue) const;
 
     // Writes all entries into the section in one transaction, making the folder when it is
-    // missing. Raises ProfileWriteError when the file cannot be replaced or the old one cannot
-    // be read (it is not destroyed), and TerravaError for an entry that could not be read
-    // back as written; in both cases the file is as it was.
+    // missing; every other byte of the file stays as it was. Raises ProfileWriteError when the
+    // file cannot be replaced or the old one cannot be read (it is not destroyed), and
+    // TerravaError for an entry that could not be read back as written; in both cases the file
+    // is as it was.
     void write(const QString& section, const QList<ProfileEntry>& entries);
     void writeString(const QString& section, const QString& key, const QString& value);
 

@@ -2,47 +2,104 @@
 
 #include <QStringDecoder>
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
-const QByteArray Utf8Bom("\xEF\xBB\xBF");
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t';
+// What Windows cuts off around names and values: blanks, and the control characters that
+// files written by hand or by old editors hold there (0x1A ends a file for DOS).
+constexpr bool isBlank(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f' || c == 0x1A;
 }
 
 QString cutBlanks(const QString& s) {
     qsizetype from = 0;
     qsizetype to = s.size();
-    while (from < to && isBlank(s[from]))
+    while (from < to && isBlank(s[from].unicode()))
         ++from;
-    while (to > from && isBlank(s[to - 1]))
+    while (to > from && isBlank(s[to - 1].unicode()))
         --to;
     return s.mid(from, to - from);
 }
 
-QByteArray nativeLineEnd() {
+QString nativeLineEnd() {
 #ifdef Q_OS_WIN
-    return QByteArrayLiteral("\r\n");
+    return QStringLiteral("\r\n");
 #else
-    return QByteArrayLiteral("\n");
+    return QStringLiteral("\n");
 #endif
 }
 
-bool endsWithLineEnd(const QByteArray& bytes) {
-    return bytes.endsWith('\n') || bytes.endsWith('\r');
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool isValidUtf8(const uchar* s, qsizetype n) {
+    qsizetype i = 0;
+    while (i < n) {
+        const uchar c = s[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int more = 0;
+        uchar low = 0x80, high = 0xBF; // the range of the second byte
+        if (c >= 0xC2 && c <= 0xDF) {
+            more = 1;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            more = 2;
+            if (c == 0xE0)
+                low = 0xA0;
+            if (c == 0xED)
+                high = 0x9F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            more = 3;
+            if (c == 0xF0)
+                low = 0x90;
+            if (c == 0xF4)
+                high = 0x8F;
+        } else {
+            return false;
+        }
+        if (i + more >= n)
+            return false;
+        if (s[i + 1] < low || s[i + 1] > high)
+            return false;
+        for (int k = 2; k <= more; ++k) {
+            if ((s[i + k] & 0xC0) != 0x80)
+                return false;
+        }
+        i += more + 1;
+    }
+    return true;
 }
 
-struct Splice {
-    qsizetype from;
-    qsizetype to;
-    QByteArray with;
-};
+// Windows-1252 from 0x80 to 0x9F; the five bytes it leaves unassigned stand for themselves, as
+// Windows converts them.
+constexpr char16_t Windows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString fromWindows1252(const uchar* s, qsizetype n) {
+    QString out(n, Qt::Uninitialized);
+    for (qsizetype i = 0; i < n; ++i)
+        out[i] = QChar(s[i] >= 0x80 && s[i] < 0xA0 ? Windows1252High[s[i] - 0x80] : s[i]);
+    return out;
+}
+
+std::optional<QByteArray> toWindows1252(const QString& s) {
+    QByteArray out;
+    out.reserve(s.size());
+    for (QChar c : s) {
+        const char16_t u = c.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            out += char(u);
+            continue;
+        }
+        const auto* found = std::find(std::begin(Windows1252High), std::end(Windows1252High), u);
+        if (found == std::end(Windows1252High))
+            return std::nullopt;
+        out += char(0x80 + (found - std::begin(Windows1252High)));
+    }
+    return out;
+}
 
 } // namespace
 
@@ -52,28 +109,24 @@ ProfileText::ProfileText() : eol(nativeLineEnd()) {
 }
 
 ProfileText::ProfileText(QByteArray bytes) : text(std::move(bytes)) {
-    parse();
-}
-
-QString ProfileText::problemWithText(const QByteArray& bytes) {
-    if (bytes.contains('\0'))
-        return QStringLiteral("it holds binary data");
-    // Decoded piece by piece into one small buffer: a large file costs no large allocation.
-    constexpr qsizetype Piece = 8192;
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    std::vector<QChar> buffer(static_cast<size_t>(Piece));
-    for (qsizetype from = 0; from < bytes.size();) {
-        qsizetype to = std::min(from + Piece, bytes.size());
-        // Pieces end before the first byte of a character, never inside one.
-        for (int back = 0; back < 3 && to < bytes.size() && (uchar(bytes[to]) & 0xC0) == 0x80;
-             ++back)
-            --to;
-        decoder.appendToBuffer(buffer.data(), QByteArrayView(bytes).sliced(from, to - from));
-        if (decoder.hasError())
-            return QStringLiteral("it is not valid UTF-8 text");
-        from = to;
+    const auto startsWith = [this](const char* mark) { return text.startsWith(mark); };
+    if (startsWith("\xFF\xFE") || startsWith("\xFE\xFF")) {
+        kind = startsWith("\xFF\xFE") ? Encoding::Utf16LE : Encoding::Utf16BE;
+        const qsizetype units = (text.size() - 2) / 2;
+        wide.resize(size_t(units));
+        const auto* b = reinterpret_cast<const uchar*>(text.constData()) + 2;
+        for (qsizetype i = 0; i < units; ++i) {
+            const uchar first = b[2 * i], second = b[2 * i + 1];
+            wide[size_t(i)] = kind == Encoding::Utf16LE ? char16_t(first | second << 8)
+                                                        : char16_t(second | first << 8);
+        }
+        if ((text.size() - 2) % 2)
+            oddByte = text.right(1);
+        parse(wide.data(), units);
+    } else {
+        bodyStart = startsWith("\xEF\xBB\xBF") ? 3 : 0;
+        parse(reinterpret_cast<const uchar*>(text.constData()), text.size());
     }
-    return {};
 }
 
 namespace {
@@ -107,51 +160,54 @@ QString ProfileText::problemWithEntry(const QString& section, const ProfileEntry
     return {};
 }
 
-void ProfileText::parse() {
-    bodyStart = text.startsWith(Utf8Bom) ? Utf8Bom.size() : 0;
+template <typename Unit> void ProfileText::parse(const Unit* data, qsizetype size) {
     sections.push_back(Section{});
-    const char* data = text.constData();
-    const qsizetype size = text.size();
-
-    lines.reserve(size_t(text.count('\n') + 1));
+    lines.reserve(size_t(std::count(data + bodyStart, data + size, Unit('\n')) + 1));
     qsizetype pos = bodyStart;
     while (pos < size) {
         Line line;
         line.start = pos;
         qsizetype end = pos;
-        while (end < size && data[end] != '\n' && data[end] != '\r')
+        bool high = false;
+        while (end < size && data[end] != Unit('\n') && data[end] != Unit('\r')) {
+            high = high || data[end] >= 0x80;
             ++end;
+        }
         line.end = end;
-        if (end < size && data[end] == '\r' && end + 1 < size && data[end + 1] == '\n')
+        if (end < size && data[end] == Unit('\r') && end + 1 < size && data[end + 1] == Unit('\n'))
             line.next = end + 2;
         else
             line.next = end < size ? end + 1 : end;
         if (eol.isEmpty() && end < size)
-            eol = text.mid(end, line.next - end);
+            eol = line.next - end == 2 ? QStringLiteral("\r\n") : QString(QChar(data[end]));
+        if constexpr (sizeof(Unit) == 1)
+            line.windows1252 = high && !isValidUtf8(data + pos, end - pos);
 
         qsizetype first = pos;
         while (first < end && isBlank(data[first]))
             ++first;
-        if (first < end && data[first] == '[') {
-            // The name runs to the last "]", so that a name holding "]" reads back whole.
-            qsizetype close = end;
-            while (close > first + 1 && data[close - 1] != ']')
-                --close;
-            line.kind = LineKind::Header;
-            line.nameStart = first + 1;
-            line.nameEnd = close > first + 1 ? close - 1 : end;
-        } else if (first < end && data[first] != ';') {
-            const char* eq =
-                static_cast<const char*>(memchr(data + first, '=', size_t(end - first)));
-            if (eq) {
+        if (first < end && data[first] != Unit(';')) {
+            // A header's name runs to the last "]", so that a name holding "]" reads back.
+            qsizetype close = -1;
+            if (data[first] == Unit('[')) {
+                for (qsizetype i = end - 1; i > first && close < 0; --i) {
+                    if (data[i] == Unit(']'))
+                        close = i;
+                }
+            }
+            if (close >= 0) {
+                line.kind = LineKind::Header;
+                line.nameStart = first + 1;
+                line.nameEnd = close;
+            } else {
                 line.kind = LineKind::Key;
                 line.nameStart = first;
+                const Unit* eq = std::find(data + first, data + end, Unit('='));
+                line.hasValue = eq != data + end;
                 line.nameEnd = eq - data;
-                line.valueStart = line.nameEnd + 1;
+                line.valueStart = line.hasValue ? line.nameEnd + 1 : end;
                 line.valueEnd = end;
             }
-        }
-        if (line.kind != LineKind::Other) {
             while (line.nameEnd > line.nameStart && isBlank(data[line.nameEnd - 1]))
                 --line.nameEnd;
             while (line.nameStart < line.nameEnd && isBlank(data[line.nameStart]))
@@ -163,15 +219,15 @@ void ProfileText::parse() {
         }
 
         const int index = int(lines.size());
+        lines.push_back(line);
         if (line.kind == LineKind::Header) {
             Section section;
-            section.foldedName = textOf(line.nameStart, line.nameEnd).toCaseFolded();
+            section.foldedName = textOf(line, line.nameStart, line.nameEnd).toCaseFolded();
             section.header = index;
             sections.push_back(std::move(section));
         } else if (line.kind == LineKind::Key) {
             sections.back().keyLines.push_back(index);
         }
-        lines.push_back(line);
         pos = line.next;
     }
     if (eol.isEmpty())
@@ -179,12 +235,40 @@ void ProfileText::parse() {
     keyIndex.resize(sections.size());
 }
 
-QString ProfileText::textOf(qsizetype from, qsizetype to) const {
+QString ProfileText::textOf(const Line& line, qsizetype from, qsizetype to) const {
+    if (kind != Encoding::Bytes)
+        return QString(reinterpret_cast<const QChar*>(wide.data() + from), to - from);
+    const auto* bytes = reinterpret_cast<const uchar*>(text.constData()) + from;
+    if (line.windows1252)
+        return fromWindows1252(bytes, to - from);
     // A name or value may begin with U+FEFF; only the file's own first bytes are a byte-order
     // mark, and those are passed over by the parse.
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
                                                        QStringConverter::Flag::ConvertInitialBom);
     return decoder(QByteArrayView(text.constData() + from, to - from));
+}
+
+qsizetype ProfileText::unitCount() const {
+    return kind == Encoding::Bytes ? text.size() : qsizetype(wide.size());
+}
+
+QByteArray ProfileText::unitsAsBytes(qsizetype from, qsizetype to) const {
+    if (kind == Encoding::Bytes)
+        return text.mid(from, to - from);
+    return text.mid(2 + 2 * from, 2 * (to - from)); // after the byte-order mark
+}
+
+QByteArray ProfileText::encoded(const QString& added, bool windows1252) const {
+    if (kind == Encoding::Bytes)
+        return windows1252 ? toWindows1252(added).value_or(QByteArray()) : added.toUtf8();
+    QByteArray out;
+    out.reserve(2 * added.size());
+    for (QChar c : added) {
+        const char low = char(c.unicode() & 0xFF), high = char(c.unicode() >> 8);
+        out += kind == Encoding::Utf16LE ? low : high;
+        out += kind == Encoding::Utf16LE ? high : low;
+    }
+    return out;
 }
 
 int ProfileText::findSection(const QString& name) const {
@@ -203,7 +287,7 @@ int ProfileText::findKey(int section, const QString& foldedKey) const {
         index->reserve(qsizetype(sections[size_t(section)].keyLines.size()));
         for (int lineIndex : sections[size_t(section)].keyLines) {
             const Line& line = lines[size_t(lineIndex)];
-            const QString folded = textOf(line.nameStart, line.nameEnd).toCaseFolded();
+            const QString folded = textOf(line, line.nameStart, line.nameEnd).toCaseFolded();
             if (!index->contains(folded)) // the first of equal keys counts
                 index->insert(folded, lineIndex);
         }
@@ -216,10 +300,10 @@ std::optional<QString> ProfileText::value(const QString& section, const QString&
     if (s < 0)
         return std::nullopt;
     const int k = findKey(s, cutBlanks(key).toCaseFolded());
-    if (k < 0)
+    if (k < 0 || !lines[size_t(k)].hasValue)
         return std::nullopt;
     const Line& line = lines[size_t(k)];
-    QString v = textOf(line.valueStart, line.valueEnd);
+    QString v = textOf(line, line.valueStart, line.valueEnd);
     if (v.size() >= 2 && (v.front() == u'"' || v.front() == u'\'') && v.back() == v.front())
         v = v.mid(1, v.size() - 2);
     if (v.size() > MaxValueLength) {
@@ -236,51 +320,67 @@ QByteArray ProfileText::withEntries(const QString& sectionName,
     const int s = findSection(sectionName);
     std::vector<Splice> splices;
     // Lines for keys the section does not have yet, and where each key's line is.
-    QList<QByteArray> newLines;
+    QStringList newLines;
     QHash<QString, qsizetype> newLineOfKey;
     QHash<int, size_t> spliceOfLine;
 
     for (const ProfileEntry& entry : entries) {
         const QString key = cutBlanks(entry.key);
         const QString folded = key.toCaseFolded();
-        const QByteArray value = cutBlanks(entry.value).toUtf8();
+        const QString value = cutBlanks(entry.value);
         const int k = s >= 0 ? findKey(s, folded) : -1;
         if (k >= 0) {
+            // The key keeps its spelling, and the blanks after the value stay (an end-of-file
+            // mark among them). In a line read as Windows-1252 the value is written in that
+            // code page too, unless the key's own bytes are UTF-8 or the value has a character
+            // the code page lacks: then the whole line is written in UTF-8.
             const Line& line = lines[size_t(k)];
-            QByteArray replaced = text.mid(line.nameStart, line.nameEnd - line.nameStart);
-            replaced += '=';
-            replaced += value;
+            Splice splice{line.start, line.hasValue ? line.valueEnd : line.nameEnd, line.nameStart,
+                          line.nameEnd, QLatin1Char('=') + value};
+            if (line.windows1252 &&
+                !isValidUtf8(reinterpret_cast<const uchar*>(text.constData()) + line.nameStart,
+                             line.nameEnd - line.nameStart)) {
+                splice.windows1252 = toWindows1252(splice.added).has_value();
+                if (!splice.windows1252) {
+                    splice.added = textOf(line, line.nameStart, line.nameEnd) + splice.added;
+                    splice.keepTo = splice.keepFrom;
+                }
+            }
             if (auto it = spliceOfLine.constFind(k); it != spliceOfLine.cend()) {
-                splices[*it].with = replaced;
+                splices[*it] = splice;
             } else {
                 spliceOfLine.insert(k, splices.size());
-                splices.push_back({line.start, line.end, replaced});
+                splices.push_back(splice);
             }
         } else if (auto it = newLineOfKey.constFind(folded); it != newLineOfKey.cend()) {
-            QByteArray& line = newLines[*it];
-            line.truncate(line.indexOf('=') + 1);
+            QString& line = newLines[*it];
+            line.truncate(line.indexOf(u'=') + 1);
             line += value;
         } else {
             newLineOfKey.insert(folded, newLines.size());
-            newLines.append(key.toUtf8() + '=' + value);
+            newLines.append(key + QLatin1Char('=') + value);
         }
     }
 
-    QByteArray added;
-    for (const QByteArray& line : newLines)
+    QString added;
+    for (const QString& line : newLines)
         added += line + eol;
 
+    const qsizetype size = unitCount();
     if (s < 0) {
-        QByteArray out = text;
-        if (!out.isEmpty() && !endsWithLineEnd(out))
-            out += eol;
-        out += '[' + cutBlanks(sectionName).toUtf8() + ']' + eol + added;
-        return out;
-    }
-
-    if (!added.isEmpty()) {
+        // A file whose last line has no line end gets one before the new section.
+        QString section;
+        if (size > bodyStart) {
+            const char16_t last =
+                kind == Encoding::Bytes ? char16_t(uchar(text.back())) : wide.back();
+            if (last != u'\n' && last != u'\r')
+                section = eol;
+        }
+        section += QLatin1Char('[') + cutBlanks(sectionName) + QLatin1Char(']') + eol + added;
+        splices.push_back({size, size, size, size, section});
+    } else if (!added.isEmpty()) {
         const Section& section = sections[size_t(s)];
-        int after = section.keyLines.empty() ? section.header : section.keyLines.back();
+        const int after = section.keyLines.empty() ? section.header : section.keyLines.back();
         qsizetype at = bodyStart;
         if (after >= 0) {
             const Line& line = lines[size_t(after)];
@@ -288,19 +388,28 @@ QByteArray ProfileText::withEntries(const QString& sectionName,
             if (line.next == line.end) // the last line of a file without a final line end
                 added.prepend(eol);
         }
-        splices.push_back({at, at, added});
+        splices.push_back({at, at, at, at, added});
     }
 
     std::stable_sort(splices.begin(), splices.end(),
                      [](const Splice& a, const Splice& b) { return a.from < b.from; });
     QByteArray out;
-    out.reserve(text.size() + added.size() + 64);
+    out.reserve(text.size() + 2 * added.size() + 64);
     qsizetype copied = 0;
+    if (kind != Encoding::Bytes)
+        out += text.left(2); // the byte-order mark
     for (const Splice& splice : splices) {
-        out.append(text.constData() + copied, splice.from - copied);
-        out += splice.with;
+        out += unitsAsBytes(copied, splice.from);
+        // A name that begins with U+FEFF at the very start of the file would be taken for its
+        // byte-order mark: a mark of the file's own goes first.
+        if (kind == Encoding::Bytes && splice.from == 0 && splice.keepTo == 0 &&
+            splice.added.startsWith(QChar(0xFEFF)))
+            out += "\xEF\xBB\xBF";
+        out += unitsAsBytes(splice.keepFrom, splice.keepTo);
+        out += encoded(splice.added, splice.windows1252);
         copied = splice.to;
     }
-    out.append(text.constData() + copied, text.size() - copied);
+    out += unitsAsBytes(copied, size);
+    out += oddByte;
     return out;
 }

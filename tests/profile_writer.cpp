@@ -39,9 +39,6 @@ int main(int argc, char** argv) {
             entries.append({QStringLiteral("Save%1").arg(i), QStringLiteral("1")});
             file.write(player, entries);
         }
-    } catch (const ProfileWriteError& e) {
-        std::fprintf(stderr, "%s (%s)\n", qPrintable(e.message()), qPrintable(e.reason()));
-        return 1;
     } catch (const TerravaError& e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.message()));
         return 1;

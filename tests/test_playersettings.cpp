@@ -1,6 +1,7 @@
 #include "PlayerSettings.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -36,6 +37,7 @@ private slots:
     void clampedValueIsWrittenBack();
     void saveKeepsOtherPlayersAndFormerTowns();
     void refusedSaveWritesNothing();
+    void windows1252PlayerLoadsAndSaves();
 
 private:
     std::unique_ptr<QTemporaryDir> dir;
@@ -166,17 +168,46 @@ void TestPlayerSettings::refusedSaveWritesNothing() {
         writePlayerSettings(file, "Bob", Towns, PlayerSettings{});
         QFAIL("reported success");
     } catch (const TerravaError& e) {
-        QCOMPARE(e.message(), "Unable to write to " + below);
+        QCOMPARE(e.message(), "Unable to write to " + below + ": its folder cannot be made");
     }
 
-    // A file that cannot be read is not replaced by one holding this player alone.
-    const QByteArray unreadable("[Anna]\nRoma=1\n\xFF\xFE", 16);
-    writeBytes(path, unreadable);
+    // A file too large to read is not replaced by one holding this player alone.
+    writeBytes(path, "[Anna]\nRoma=1\n");
+    QVERIFY(QFile::resize(path, ProfileFile::MaxFileSize + 1)); // sparse: costs no disk
     ProfileFile existing(path);
     QCOMPARE(readPlayerSettings(existing, "Anna", Towns).disliked, std::vector<bool>(3, false));
-    QVERIFY_THROWS_EXCEPTION(TerravaError,
-                             writePlayerSettings(existing, "Bob", Towns, PlayerSettings{}));
-    QCOMPARE(readBytes(path), unreadable);
+    try {
+        writePlayerSettings(existing, "Bob", Towns, PlayerSettings{});
+        QFAIL("replaced a file it could not read");
+    } catch (const TerravaError& e) {
+        QCOMPARE(e.message(), QString("Unable to write to %1: it is larger than %2 bytes")
+                                  .arg(path)
+                                  .arg(ProfileFile::MaxFileSize));
+    }
+    QCOMPARE(QFileInfo(path).size(), ProfileFile::MaxFileSize + 1);
+    QVERIFY(readBytes(path).startsWith("[Anna]\nRoma=1\n\0"));
+}
+
+void TestPlayerSettings::windows1252PlayerLoadsAndSaves() {
+    // A file of an older copy in the Windows code page, with a byte that is no text at all.
+    const QByteArray anna = "[Anna]\r\nRoma=1\r\nNote=caf\xE9\xFF\r\n";
+    const QByteArray zoe = "[Zoe]\r\nTime=\x81\r\n";
+    writeBytes(path, anna + "[Nicol\xF2]\r\nroma=1\r\nTime=900\r\n" + zoe);
+    ProfileFile file(path);
+    const QString nicolo = QString::fromUtf8("Nicol\xC3\xB2");
+    PlayerSettings s = readPlayerSettings(file, nicolo, Towns);
+    QCOMPARE(s.disliked, (std::vector<bool>{true, false, false}));
+    QCOMPARE(s.time, 900);
+    s.disliked = {false, true, false};
+    s.sound = true;
+    writePlayerSettings(file, nicolo, Towns, s);
+    QCOMPARE(readBytes(path), anna +
+                                  "[Nicol\xF2]\r\nroma=0\r\nTime=900\r\nL Aquila=1\r\n"
+                                  "Reggio Calabria=0\r\nBonus=2\r\nNumquesiti=5\r\nSound=1\r\n" +
+                                  zoe);
+    QCOMPARE(readPlayerSettings(file, nicolo, Towns).disliked, s.disliked);
+    QCOMPARE(readPlayerSettings(file, "Anna", Towns).disliked,
+             (std::vector<bool>{true, false, false}));
 }
 
 QTEST_GUILESS_MAIN(TestPlayerSettings)

@@ -703,7 +703,8 @@ private slots:
         QFile::remove(blocker);
         QCOMPARE(boxes.shown.size(), 1);
         QCOMPARE(boxes.shown[0].caption, QString("Terrava"));
-        QCOMPARE(boxes.shown[0].text, "Unable to write to " + path + ".");
+        QCOMPARE(boxes.shown[0].text,
+                 "Unable to write to " + path + ": its folder cannot be made.");
     }
 
     void colorChooserStartsBlackThenOnTheLastColour() {

@@ -134,8 +134,6 @@ void checkText(const QString& text) {
     if (text.contains(u'\n') || text.contains(u'\r') || text.contains(QChar(0)))
         return;
     const QByteArray file = "[Player]\nInterval=" + text.toUtf8() + "\nSound=" + text.toUtf8();
-    if (!ProfileText::problemWithText(file).isEmpty())
-        return;
     const ProfileSnapshot snapshot(ProfileSnapshot::State::Read, ProfileText(file));
     const std::optional<QString> stored =
         snapshot.value(QStringLiteral("player"), QStringLiteral("interval"));
