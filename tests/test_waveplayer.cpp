@@ -23,8 +23,13 @@ QString pactl(const QStringList& args) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-int sinkInputCount() {
-    return pactl({"list", "short", "sink-inputs"}).split('\n', Qt::SkipEmptyParts).size();
+// The streams on the server, by number: the player keeps one for the whole run.
+QStringList sinkInputs() {
+    QStringList numbers;
+    for (const QString& line : pactl({"list", "short", "sink-inputs"}).split('\n'))
+        if (!line.isEmpty())
+            numbers << line.section('\t', 0, 0);
+    return numbers;
 }
 
 QString nullSinkState() {
@@ -34,6 +39,27 @@ QString nullSinkState() {
             return fields[4].trimmed();
     }
     return {};
+}
+
+// The loudest sample that reaches the null sink within about ms milliseconds, heard through
+// its monitor: 0 is silence, -1 that nothing could be recorded.
+int loudestHeard(int ms) {
+    QProcess recorder;
+    recorder.start(QStringLiteral("parec"),
+                   {"--device=terrava_null.monitor", "--raw", "--format=s16le", "--channels=1",
+                    "--rate=8000", "--latency-msec=20"});
+    if (!recorder.waitForStarted(5000))
+        return -1;
+    QTest::qWait(ms);
+    recorder.terminate();
+    recorder.waitForFinished(5000);
+    const QByteArray pcm = recorder.readAllStandardOutput();
+    if (pcm.size() < 200) // 12 ms
+        return -1;
+    int loudest = 0;
+    for (qsizetype i = 0; i + 1 < pcm.size(); i += 2)
+        loudest = qMax(loudest, qAbs(int(qFromLittleEndian<qint16>(pcm.constData() + i))));
+    return loudest;
 }
 
 qint64 residentBytes() {
@@ -211,28 +237,36 @@ private slots:
         QVERIFY(!player.isOpen());
     }
 
+    // Longer than the player's buffers, so it plays only if they are refilled as it goes.
     void cuePlaysOnTheOutput() {
         REQUIRE_OUTPUT();
         WavePlayer player;
-        player.setFileName(write("long.wav", tone({1, 2, 44100, 16}, 3000)));
+        player.setFileName(write("long.wav", tone({1, 2, 44100, 16}, 4500)));
         player.open();
         QCOMPARE(player.lastError(), 0);
-        QCOMPARE(player.length(), 3000);
+        QCOMPARE(player.length(), 4500);
         QCOMPARE(player.position(), 0);
+        const QStringList streams = sinkInputs();
+        QCOMPARE(streams.size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(nullSinkState(), QStringLiteral("IDLE"), 10000);
         QElapsedTimer clock;
         clock.start();
         player.play();
-        QVERIFY2(clock.elapsed() < 3000, "play waited for the cue");
+        QVERIFY2(clock.elapsed() < 4500, "play waited for the cue");
         QCOMPARE(player.lastError(), 0);
         QTRY_VERIFY_WITH_TIMEOUT(player.position() > 0, 10000);
         QTRY_COMPARE_WITH_TIMEOUT(nullSinkState(), QStringLiteral("RUNNING"), 10000);
-        QCOMPARE(sinkInputCount(), 1);
+        const int loudest = loudestHeard(300);
+        QVERIFY2(loudest > 8000, qPrintable(QString::number(loudest))); // the tone, at half
         const qint64 early = player.position();
         QTRY_VERIFY_WITH_TIMEOUT(player.position() > early, 10000);
         QTRY_COMPARE_WITH_TIMEOUT(player.position(), player.length(), 15000);
+        QVERIFY2(clock.elapsed() >= 4000, "the cue ended before its time");
+        // A moment after the cue the output pauses, and the same stream waits for the next.
+        QTRY_COMPARE_WITH_TIMEOUT(nullSinkState(), QStringLiteral("IDLE"), 10000);
+        QCOMPARE(sinkInputs(), streams);
         player.close();
         QVERIFY_THROWS_EXCEPTION(TerravaError, player.length());
-        QTRY_COMPARE_WITH_TIMEOUT(sinkInputCount(), 0, 10000);
     }
 
     void formatsPlayToTheirEnd_data() {
@@ -271,12 +305,16 @@ private slots:
         player.open();
         player.play();
         QTRY_VERIFY_WITH_TIMEOUT(player.position() > 0, 10000);
-        QCOMPARE(sinkInputCount(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(nullSinkState(), QStringLiteral("RUNNING"), 10000);
+        QVERIFY(loudestHeard(200) > 8000);
+        const QStringList streams = sinkInputs();
         player.setFileName(write("short.wav", tone({}, 300)));
         player.open();
         QCOMPARE(player.length(), 300);
         QCOMPARE(player.position(), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(sinkInputCount(), 0, 10000);
+        QTest::qWait(250); // what the server had taken of the long cue before it was cut off
+        QCOMPARE(loudestHeard(400), 0); // the long cue is gone, the short one not yet played
+        QTRY_COMPARE_WITH_TIMEOUT(nullSinkState(), QStringLiteral("IDLE"), 10000);
 
         // Play again starts over.
         player.play();
@@ -285,7 +323,8 @@ private slots:
         QVERIFY(player.position() < 300);
         QTRY_COMPARE_WITH_TIMEOUT(player.position(), 300, 10000);
 
-        // Cues in quick succession, as ticks and answers come: each cuts the one before.
+        // Cues in quick succession, as ticks and answers come: each cuts the one before, and
+        // all play on the one stream of the output.
         for (int i = 0; i < 30; ++i) {
             player.setFileName(i % 2 ? "short.wav" : "long.wav");
             player.open();
@@ -293,7 +332,9 @@ private slots:
             QTest::qWait(i % 3 * 10);
         }
         QCOMPARE(player.lastError(), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(sinkInputCount() <= 1, 10000);
+        QCOMPARE(sinkInputs(), streams);
+        QTRY_COMPARE_WITH_TIMEOUT(player.position(), 300, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(nullSinkState(), QStringLiteral("IDLE"), 10000);
     }
 
     void failedOpenLeavesNoDevice() {
@@ -325,7 +366,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(player.position() > 200, 10000);
         QVERIFY(residentBytes() - before < 32 * 1024 * 1024);
         player.close();
-        QTRY_COMPARE_WITH_TIMEOUT(sinkInputCount(), 0, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(nullSinkState(), QStringLiteral("IDLE"), 10000);
     }
 
     // Last, as it ends the server: a cue whose output goes away counts as played out, and the
