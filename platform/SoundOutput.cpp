@@ -40,11 +40,6 @@ bool SoundOutput::ready() {
     device = alcOpenDevice(nullptr);
     if (!device)
         return false;
-    context = alcCreateContext(device, nullptr);
-    if (!context || !alcMakeContextCurrent(context)) {
-        shut();
-        return false;
-    }
     ++openings;
     if (alcIsExtensionPresent(device, "ALC_SOFT_pause_device")) {
         pauseDevice =
@@ -52,8 +47,29 @@ bool SoundOutput::ready() {
         resumeDevice = reinterpret_cast<LPALCDEVICERESUMESOFT>(
             alcGetProcAddress(device, "alcDeviceResumeSOFT"));
     }
-    pause(); // nothing plays yet
+    // Nothing plays yet. A freshly opened device may already run a stream on the sound server;
+    // resetting it while paused sets that stream up stopped.
+    pause();
+    if (paused && alcIsExtensionPresent(device, "ALC_SOFT_HRTF")) {
+        if (auto reset = reinterpret_cast<LPALCRESETDEVICESOFT>(
+                alcGetProcAddress(device, "alcResetDeviceSOFT")))
+            reset(device, nullptr);
+    }
     return true;
+}
+
+bool SoundOutput::playable() {
+    if (context)
+        return true;
+    if (!device)
+        return false;
+    context = alcCreateContext(device, nullptr);
+    if (context && alcMakeContextCurrent(context))
+        return true;
+    if (context)
+        alcDestroyContext(context);
+    context = nullptr;
+    return false;
 }
 
 bool SoundOutput::lost() const {

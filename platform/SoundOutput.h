@@ -5,10 +5,14 @@
 #include <AL/alc.h>
 #include <QTimer>
 
-// The one audio output of the program: an OpenAL device with its context, opened on first
-// use and kept for the whole run, so that every cue plays on the same sound-server stream.
-// Which output that is (a sound server, ALSA) is the sound library's own choice, as the
-// desktop and the user's configuration have it.
+// The one audio output of the program: an OpenAL device with its context, kept for the whole
+// run, so that every cue plays on the same sound-server stream. Which output that is (a sound
+// server, ALSA) is the sound library's own choice, as the desktop and the user's configuration
+// have it.
+//
+// The device is opened on first use, which tells whether there is an output at all; the
+// context, which costs the sound library some 8 MB, only when the first cue is to be heard, so
+// that a game played without sound never pays for it.
 //
 // Between cues the output is paused, so that an idle game keeps no stream running on the
 // sound server; it pauses a moment after the last cue ends rather than at once, so that ticks
@@ -22,6 +26,8 @@ public:
     // Opens the output when it is not open, or opens it anew when it has been lost (the sound
     // server went away); whether an output is ready afterwards.
     bool ready();
+    // Makes the context for playing on the output when there is none yet; whether there is one.
+    bool playable();
     // Whether the output has been lost since it was opened.
     bool lost() const;
 

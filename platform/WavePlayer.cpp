@@ -30,21 +30,19 @@ QString quoted(const QString& path) {
     return QLatin1Char('"') + path + QLatin1Char('"');
 }
 
-// The output's buffer format for the file's channels in the given sample type; 0 when the
-// output has none.
+// The buffer format for the file's channels in the given sample type; 0 when there is none.
 ALenum bufferFormat(int channels, bool floatSamples) {
-    const char* names[][2] = {{"AL_FORMAT_MONO16", "AL_FORMAT_MONO_FLOAT32"},
-                              {"AL_FORMAT_STEREO16", "AL_FORMAT_STEREO_FLOAT32"},
-                              {nullptr, nullptr},
-                              {"AL_FORMAT_QUAD16", "AL_FORMAT_QUAD32"},
-                              {nullptr, nullptr},
-                              {"AL_FORMAT_51CHN16", "AL_FORMAT_51CHN32"},
-                              {"AL_FORMAT_61CHN16", "AL_FORMAT_61CHN32"},
-                              {"AL_FORMAT_71CHN16", "AL_FORMAT_71CHN32"}};
+    static const ALenum formats[][2] = {{AL_FORMAT_MONO16, AL_FORMAT_MONO_FLOAT32},
+                                        {AL_FORMAT_STEREO16, AL_FORMAT_STEREO_FLOAT32},
+                                        {0, 0},
+                                        {AL_FORMAT_QUAD16, AL_FORMAT_QUAD32},
+                                        {0, 0},
+                                        {AL_FORMAT_51CHN16, AL_FORMAT_51CHN32},
+                                        {AL_FORMAT_61CHN16, AL_FORMAT_61CHN32},
+                                        {AL_FORMAT_71CHN16, AL_FORMAT_71CHN32}};
     if (channels < 1 || channels > 8)
         return 0;
-    const char* name = names[channels - 1][floatSamples ? 1 : 0];
-    return name ? alGetEnumValue(name) : 0;
+    return formats[channels - 1][floatSamples ? 1 : 0];
 }
 
 // Chooses the sample type that keeps the file's resolution when the output takes it, else
@@ -68,20 +66,17 @@ ALenum chooseFormat(WaveStream& stream) {
                           .arg(stream.channelCount())};
 }
 
-QString alErrorText(ALenum code) {
-    const char* text = alGetString(code);
-    return text ? QString::fromUtf8(text) : QStringLiteral("error %1").arg(code);
-}
-
 } // namespace
 
-// One open wave file: its source on the output and the buffers it plays from. While it plays,
-// a timer takes back the buffers played and fills them with what comes next.
+// One open wave file, and the source and buffers it plays from on the output, made when it is
+// first played. While it plays, a timer takes back the buffers played and fills them with what
+// comes next.
 struct WavePlayer::Device {
     std::unique_ptr<WaveStream> stream;
+    const ALenum format;
     SoundOutput& output = SoundOutput::instance();
     const int opening = output.opening();
-    ALenum format = 0;
+    bool made = false; // the source and buffers
     ALuint source = 0;
     std::array<ALuint, BufferCount> buffers{};
     std::vector<ALuint> spare;       // buffers not queued on the source
@@ -94,40 +89,43 @@ struct WavePlayer::Device {
     QElapsedTimer sincePlay;
     QTimer refill;
 
-    // Makes the source and its buffers; throws when the output has no room for them.
-    explicit Device(std::unique_ptr<WaveStream> wave) : stream(std::move(wave)) {
-        alGetError();
-        alGenSources(1, &source);
-        if (const ALenum code = alGetError())
-            throw noRoom(code);
-        alGenBuffers(BufferCount, buffers.data());
-        if (const ALenum code = alGetError()) {
-            alDeleteSources(1, &source);
-            throw noRoom(code);
-        }
-        spare.assign(buffers.begin(), buffers.end());
-        // The file's own channels, as they are, from no place in particular.
-        alSourcei(source, AL_SOURCE_RELATIVE, AL_TRUE);
-        alSource3f(source, AL_POSITION, 0.0f, 0.0f, 0.0f);
-        if (alIsExtensionPresent("AL_SOFT_direct_channels"))
-            alSourcei(source, AL_DIRECT_CHANNELS_SOFT, AL_TRUE);
+    Device(std::unique_ptr<WaveStream> wave, ALenum bufferFormat)
+        : stream(std::move(wave)), format(bufferFormat) {
         refill.setInterval(RefillIntervalMs);
         refill.callOnTimeout([this] { service(); });
     }
 
     ~Device() {
         stop();
-        if (output.opening() != opening)
-            return; // went with the output it was made on
-        alDeleteSources(1, &source);
-        alDeleteBuffers(BufferCount, buffers.data());
+        if (made && output.opening() == opening) {
+            alDeleteSources(1, &source);
+            alDeleteBuffers(BufferCount, buffers.data());
+        }
     }
 
-    WaveFailure noRoom(ALenum code) const {
-        return {WaveError::PlaybackFailed,
-                QStringLiteral("Cannot play sound file %1: the audio output has no room for it "
-                               "(%2)")
-                    .arg(quoted(stream->path()), alErrorText(code))};
+    // Makes the source and its buffers; whether the output had room for them.
+    bool make() {
+        if (made)
+            return true;
+        if (!output.playable())
+            return false;
+        alGetError();
+        alGenSources(1, &source);
+        if (alGetError() != AL_NO_ERROR)
+            return false;
+        alGenBuffers(BufferCount, buffers.data());
+        if (alGetError() != AL_NO_ERROR) {
+            alDeleteSources(1, &source);
+            return false;
+        }
+        made = true;
+        spare.assign(buffers.begin(), buffers.end());
+        // The file's own channels, as they are, from no place in particular.
+        alSourcei(source, AL_SOURCE_RELATIVE, AL_TRUE);
+        alSource3f(source, AL_POSITION, 0.0f, 0.0f, 0.0f);
+        if (alIsExtensionPresent("AL_SOFT_direct_channels"))
+            alSourcei(source, AL_DIRECT_CHANNELS_SOFT, AL_TRUE);
+        return true;
     }
 
     // Whether the source still lives on the output as it is now.
@@ -139,7 +137,7 @@ struct WavePlayer::Device {
         if (playing && output.opening() == opening)
             output.release();
         playing = false;
-        if (output.opening() == opening) {
+        if (made && output.opening() == opening) {
             alSourceStop(source);
             alSourcei(source, AL_BUFFER, 0);
         }
@@ -197,13 +195,13 @@ struct WavePlayer::Device {
         lastPosition = 0;
         playedOut = false;
         sincePlay.start();
-        if (!current()) {
-            playedOut = true;
-            return false;
-        }
         if (stream->frameCount() == 0) {
             playedOut = true; // nothing to hear
             return true;
+        }
+        if (!current() || !make()) {
+            playedOut = true;
+            return false;
         }
         alGetError();
         fill();
@@ -280,8 +278,7 @@ void WavePlayer::open() {
                                              "is available")
                                   .arg(quoted(stream->path()))};
         const ALenum format = chooseFormat(*stream);
-        device = std::make_unique<Device>(std::move(stream));
-        device->format = format;
+        device = std::make_unique<Device>(std::move(stream), format);
         setError(WaveError::None);
     } catch (const WaveFailure& failure) {
         setError(failure.code, failure.message);

@@ -246,8 +246,7 @@ private slots:
         QCOMPARE(player.lastError(), 0);
         QCOMPARE(player.length(), 4500);
         QCOMPARE(player.position(), 0);
-        const QStringList streams = sinkInputs();
-        QCOMPARE(streams.size(), 1);
+        QCOMPARE(sinkInputs().size(), 1);
         QTRY_COMPARE_WITH_TIMEOUT(nullSinkState(), QStringLiteral("IDLE"), 10000);
         QElapsedTimer clock;
         clock.start();
@@ -256,6 +255,8 @@ private slots:
         QCOMPARE(player.lastError(), 0);
         QTRY_VERIFY_WITH_TIMEOUT(player.position() > 0, 10000);
         QTRY_COMPARE_WITH_TIMEOUT(nullSinkState(), QStringLiteral("RUNNING"), 10000);
+        const QStringList streams = sinkInputs();
+        QCOMPARE(streams.size(), 1);
         const int loudest = loudestHeard(300);
         QVERIFY2(loudest > 8000, qPrintable(QString::number(loudest))); // the tone, at half
         const qint64 early = player.position();
@@ -347,6 +348,13 @@ private slots:
         QVERIFY(!player.isOpen());
         QCOMPARE(player.lastError(), int(WaveError::FileNotFound));
         QVERIFY_THROWS_EXCEPTION(TerravaError, player.length());
+
+        // A channel layout the output has no format for is refused, naming it.
+        player.setFileName(write("three.wav", tone({1, 3, 8000, 16}, 100)));
+        const QString message = openFailure(player);
+        QVERIFY2(message.contains("it has 3 channels"), qPrintable(message));
+        QCOMPARE(player.lastError(), int(WaveError::UnsupportedFormat));
+        QVERIFY(!player.isOpen());
     }
 
     void emptyAndHourLongFilesPlay() {
