@@ -210,7 +210,7 @@ private slots:
         player.play();
         QVERIFY2(clock.elapsed() < 4500, "play waited for the cue");
         QCOMPARE(player.lastError(), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(player.position() > 0, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(player.position() > 0 && player.position() < 4500, 10000);
         QTRY_COMPARE_WITH_TIMEOUT(nullSinkState(), QStringLiteral("RUNNING"), 10000);
         const QStringList streams = sinkInputs();
         QCOMPARE(streams.size(), 1);
