@@ -36,14 +36,17 @@ inline QString nullSinkState() {
     return {};
 }
 
-// The loudest sample that reaches the null sink within about ms milliseconds, heard through
-// its monitor: 0 is silence, -1 that nothing could be recorded.
+// The loudest sample that reaches the null sink in the next ms milliseconds or so, heard
+// through its monitor: 0 is silence, -1 that nothing could be recorded.
 inline int loudestHeard(int ms) {
     QProcess recorder;
     recorder.start(QStringLiteral("parec"),
                    {"--device=terrava_null.monitor", "--raw", "--format=s16le", "--channels=1",
                     "--rate=8000", "--latency-msec=20"});
-    if (!recorder.waitForStarted(5000))
+    // The recorder takes a while to start on a busy machine: the time counts from its first
+    // samples.
+    if (!recorder.waitForStarted(5000) ||
+        !QTest::qWaitFor([&] { return recorder.bytesAvailable() > 0; }, 5000))
         return -1;
     QTest::qWait(ms);
     recorder.terminate();
