@@ -216,10 +216,9 @@ private slots:
         QCOMPARE(streams.size(), 1);
         const int loudest = loudestHeard(300);
         QVERIFY2(loudest > 8000, qPrintable(QString::number(loudest))); // the tone, at half
-        const qint64 early = player.position();
-        QTRY_VERIFY_WITH_TIMEOUT(player.position() > early, 10000);
+        // Still playing past the three seconds its buffers took at the start.
+        QTRY_VERIFY_WITH_TIMEOUT(player.position() > 3200 && player.position() < 4500, 15000);
         QTRY_COMPARE_WITH_TIMEOUT(player.position(), player.length(), 15000);
-        QVERIFY2(clock.elapsed() >= 4000, "the cue ended before its time");
         // A moment after the cue the output pauses, and the same stream waits for the next.
         QTRY_COMPARE_WITH_TIMEOUT(nullSinkState(), QStringLiteral("IDLE"), 10000);
         QCOMPARE(sinkInputs(), streams);
