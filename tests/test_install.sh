@@ -147,7 +147,7 @@ else
     if (cd "$build" && cpack -G DEB -B "$work/deb") >"$work/cpack.log" 2>&1 && [ -f "$deb" ]; then
         pass "cpack made $(basename "$deb")"
         depends=$(dpkg-deb -f "$deb" Depends)
-        for package in qt6-qpa-plugins libqt6widgets6 libopenal1 libsndfile1 fonts-; do
+        for package in qt6-qpa-plugins libqt6widgets6 libqt6multimedia6 libsndfile1 fonts-; do
             case "$depends" in
             *"$package"*) pass "depends on $package" ;;
             *) fail "Depends lacks $package: $depends" ;;
