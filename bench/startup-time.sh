@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up time of the game: from launch to the name dialog on screen, and to the end of the
-# program after Escape, over repeated runs, beside a minimal Qt program that shows one window
-# (the floor), measured in the same run on a private X server and sound server.
+# program after Escape, and its resident memory once it has started, over repeated runs,
+# beside a minimal Qt program that shows one window (the floor), measured in the same run on a
+# private X server and sound server.
 #
 #   bench/startup-time.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
@@ -24,10 +25,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+# The server picks a free display number and writes it to the file.
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 pids+=($!)
-export DISPLAY=$display
+for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+[[ -s "$work/display" ]] || { echo "startup-time: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$(head -1 "$work/display")
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
 mkdir -p "$work/run" && chmod 700 "$work/run"
 # Without a sound device the game reports it in a box before the dialog; give it a silent one.
@@ -43,7 +46,11 @@ sleep 0.5
 
 now() { date +%s%N; }
 
-# measure PROGRAM TITLE: prints "to-window-ms to-exit-ms"
+# Resident memory of a started program is read this long after its window shows, once the
+# start's own work (and the sound output's opening) has settled.
+settle=1
+
+# measure PROGRAM TITLE: prints "to-window-ms to-exit-ms resident-kB"
 measure() {
     local program=$1 title=$2
     local start shown ended pid id
@@ -58,7 +65,12 @@ measure() {
         [[ -n "$id" ]] || sleep 0.005
     done
     shown=$(now)
-    if [[ -z "$id" ]]; then
+    local rss=
+    if [[ -n "$id" ]]; then
+        sleep "$settle"
+        rss=$(awk '/^VmRSS:/ {print $2}' "/proc/$pid/status" 2>/dev/null || true)
+    fi
+    if [[ -z "$id" || -z "$rss" ]]; then
         # Seen now and then on a bare X server, with the floor program as well: a start that
         # dies before its window is shown. It is counted and measured again.
         kill "$pid" 2>/dev/null
@@ -70,7 +82,8 @@ measure() {
     xdotool key --clearmodifiers Escape
     wait "$pid" || true
     ended=$(now)
-    echo "$(((shown - start) / 1000000)) $(((ended - start) / 1000000))"
+    # To exit counts from the launch, less the pause for the memory reading.
+    echo "$(((shown - start) / 1000000)) $(((ended - start) / 1000000 - settle * 1000)) $rss"
 }
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
@@ -103,9 +116,12 @@ game_shown=$(cut -d' ' -f1 "$work/game" | median)
 game_ended=$(cut -d' ' -f2 "$work/game" | median)
 floor_shown=$(cut -d' ' -f1 "$work/floor" | median)
 floor_ended=$(cut -d' ' -f2 "$work/floor" | median)
-printf '%-28s %12s %12s\n' "median of $runs runs (ms)" "to window" "to exit"
-printf '%-28s %12s %12s\n' "terrava" "$game_shown" "$game_ended"
-printf '%-28s %12s %12s\n' "minimal Qt window (floor)" "$floor_shown" "$floor_ended"
+game_rss=$(cut -d' ' -f3 "$work/game" | median)
+floor_rss=$(cut -d' ' -f3 "$work/floor" | median)
+printf '%-28s %12s %12s %14s\n' "median of $runs runs" "to window ms" "to exit ms" "resident kB"
+printf '%-28s %12s %12s %14s\n' "terrava" "$game_shown" "$game_ended" "$game_rss"
+printf '%-28s %12s %12s %14s\n' "minimal Qt window (floor)" "$floor_shown" "$floor_ended" "$floor_rss"
 echo "starts that died before showing a window, measured again: $failed"
 awk -v a="$game_shown" -v b="$floor_shown" -v c="$game_ended" -v d="$floor_ended" \
-    'BEGIN { printf "%-28s %12.2f %12.2f\n", "ratio", a / b, c / d }'
+    -v e="$game_rss" -v f="$floor_rss" \
+    'BEGIN { printf "%-28s %12.2f %12.2f %14.2f\n", "ratio", a / b, c / d, e / f }'

@@ -5,16 +5,17 @@
 
 #include <memory>
 
-// Plays wave files on the default audio output without waiting, on the user-interface thread:
-// the output pulls decoded samples from the file as it needs them, so nothing is decoded ahead
-// and an hour-long file opens as fast as a short one.
+// Plays wave files on the program's one audio output (SoundOutput) without waiting, on the
+// user-interface thread. Each open file has its own source on that output and a few buffers
+// that take the decoded samples a second at a time, refilled while it plays: a cue of a second
+// or less is one buffer, and an hour-long file opens as fast as a short one and never sits in
+// memory as a whole.
 //
 // Accepted: RIFF wave files (also the extensible and 64-bit variants) in the encodings the
 // decoder knows: 8-, 16-, 24- and 32-bit integer, 32- and 64-bit float, A-law, mu-law and the
-// usual ADPCM kinds, with any channel count and sample rate the output device takes. Samples
-// go to the device as 16-bit integers, or as floats for the wider encodings, falling back to
-// whatever sample type the device supports. Anything else is refused when it is opened, with
-// a text that names the file and what is wrong with it.
+// usual ADPCM kinds, in mono, stereo, 4, 6, 7 or 8 channels and at any sample rate. Samples go
+// to the output as 16-bit integers, or as floats for the wider encodings. Anything else is
+// refused when it is opened, with a text that names the file and what is wrong with it.
 //
 // Times are in milliseconds. Position stays 0 until Play, then rises to Length, and is Length
 // once the cue has played out, or once the output has stopped or refused to play it, so that
@@ -41,7 +42,7 @@ public:
     QString lastErrorText() const { return errorText; }
     bool isOpen() const { return device != nullptr; }
 
-    // Whether the system offers an audio output at all.
+    // Whether the system offers an audio output at all; opens the program's output.
     static bool outputAvailable();
 
 private:

@@ -5,6 +5,7 @@
 #include "MessageBoxes.h"
 #include "ScreenSize.h"
 #include "SoundDevice.h"
+#include "SoundServer.h"
 #include "Timer.h"
 
 #include <QCheckBox>
@@ -53,15 +54,26 @@ private slots:
         QCOMPARE(form.MediaPlayer->fileName(), QString("Applaude.wav"));
         const qint64 length = form.MediaPlayer->length();
         QVERIFY(length > 0);
-        QTRY_VERIFY_WITH_TIMEOUT(form.MediaPlayer->position() > 0, 15000); // it really plays
+        // It really plays: the position is seen on its way to the end.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            form.MediaPlayer->position() > 0 && form.MediaPlayer->position() < length, 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(SoundServer::nullSinkState(), QString("RUNNING"), 10000);
+        const QStringList streams = SoundServer::sinkInputs();
+        QCOMPARE(streams.size(), 1);
         // A cue cuts the one playing off; the tick waits for the end of the file last opened.
         form.PlaySound("Cough2.wav");
         QCOMPARE(form.MediaPlayer->fileName(), QString("Cough2.wav"));
         QTRY_VERIFY_WITH_TIMEOUT(form.MediaPlayer->position() >= form.MediaPlayer->length(), 20000);
         form.StartButton->click();
         form.Timer->setEnabled(false);
-        form.TimerTimer();
-        QCOMPARE(form.MediaPlayer->fileName(), QString("Movehit1.wav"));
+        // Ticks one after another, each when the one before has ended, on the same one stream.
+        for (int tick = 0; tick < 5; ++tick) {
+            form.TimerTimer();
+            QCOMPARE(form.MediaPlayer->fileName(), QString("Movehit1.wav"));
+            QTRY_VERIFY_WITH_TIMEOUT(form.MediaPlayer->position() >= form.MediaPlayer->length(),
+                                     10000);
+        }
+        QCOMPARE(SoundServer::sinkInputs(), streams);
         QVERIFY(shown.isEmpty());
     }
 };

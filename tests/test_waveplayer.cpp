@@ -1,4 +1,5 @@
 #include "Error.h"
+#include "SoundServer.h"
 #include "WaveFiles.h"
 #include "WavePlayer.h"
 #include "WaveStream.h"
@@ -14,27 +15,9 @@
 
 // Run by with-pulseaudio.sh: TERRAVA_SOUND=server promises a private sound server with a null
 // sink, TERRAVA_SOUND=none promises no server at all. Run alone, the test looks for itself.
+using namespace SoundServer;
+
 namespace {
-
-QString pactl(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral("pactl"), args);
-    p.waitForFinished(10000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-int sinkInputCount() {
-    return pactl({"list", "short", "sink-inputs"}).split('\n', Qt::SkipEmptyParts).size();
-}
-
-QString nullSinkState() {
-    for (const QString& line : pactl({"list", "short", "sinks"}).split('\n')) {
-        const QStringList fields = line.split('\t');
-        if (fields.size() >= 5 && fields[1] == QLatin1String("terrava_null"))
-            return fields[4].trimmed();
-    }
-    return {};
-}
 
 qint64 residentBytes() {
     QFile statm(QStringLiteral("/proc/self/statm"));
@@ -211,28 +194,36 @@ private slots:
         QVERIFY(!player.isOpen());
     }
 
+    // Longer than the player's buffers, so it plays only if they are refilled as it goes.
     void cuePlaysOnTheOutput() {
         REQUIRE_OUTPUT();
         WavePlayer player;
-        player.setFileName(write("long.wav", tone({1, 2, 44100, 16}, 3000)));
+        player.setFileName(write("long.wav", tone({1, 2, 44100, 16}, 4500)));
         player.open();
         QCOMPARE(player.lastError(), 0);
-        QCOMPARE(player.length(), 3000);
+        QCOMPARE(player.length(), 4500);
         QCOMPARE(player.position(), 0);
+        QCOMPARE(sinkInputs().size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(nullSinkState(), QStringLiteral("IDLE"), 10000);
         QElapsedTimer clock;
         clock.start();
         player.play();
-        QVERIFY2(clock.elapsed() < 3000, "play waited for the cue");
+        QVERIFY2(clock.elapsed() < 4500, "play waited for the cue");
         QCOMPARE(player.lastError(), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(player.position() > 0, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(player.position() > 0 && player.position() < 4500, 10000);
         QTRY_COMPARE_WITH_TIMEOUT(nullSinkState(), QStringLiteral("RUNNING"), 10000);
-        QCOMPARE(sinkInputCount(), 1);
-        const qint64 early = player.position();
-        QTRY_VERIFY_WITH_TIMEOUT(player.position() > early, 10000);
+        const QStringList streams = sinkInputs();
+        QCOMPARE(streams.size(), 1);
+        const int loudest = loudestHeard(300);
+        QVERIFY2(loudest > 8000, qPrintable(QString::number(loudest))); // the tone, at half
+        // Still playing past the three seconds its buffers took at the start.
+        QTRY_VERIFY_WITH_TIMEOUT(player.position() > 3200 && player.position() < 4500, 15000);
         QTRY_COMPARE_WITH_TIMEOUT(player.position(), player.length(), 15000);
+        // A moment after the cue the output pauses, and the same stream waits for the next.
+        QTRY_COMPARE_WITH_TIMEOUT(nullSinkState(), QStringLiteral("IDLE"), 10000);
+        QCOMPARE(sinkInputs(), streams);
         player.close();
         QVERIFY_THROWS_EXCEPTION(TerravaError, player.length());
-        QTRY_COMPARE_WITH_TIMEOUT(sinkInputCount(), 0, 10000);
     }
 
     void formatsPlayToTheirEnd_data() {
@@ -271,12 +262,16 @@ private slots:
         player.open();
         player.play();
         QTRY_VERIFY_WITH_TIMEOUT(player.position() > 0, 10000);
-        QCOMPARE(sinkInputCount(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(nullSinkState(), QStringLiteral("RUNNING"), 10000);
+        QVERIFY(loudestHeard(200) > 8000);
+        const QStringList streams = sinkInputs();
         player.setFileName(write("short.wav", tone({}, 300)));
         player.open();
         QCOMPARE(player.length(), 300);
         QCOMPARE(player.position(), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(sinkInputCount(), 0, 10000);
+        QTest::qWait(250); // what the server had taken of the long cue before it was cut off
+        QCOMPARE(loudestHeard(400), 0); // the long cue is gone, the short one not yet played
+        QTRY_COMPARE_WITH_TIMEOUT(nullSinkState(), QStringLiteral("IDLE"), 10000);
 
         // Play again starts over.
         player.play();
@@ -285,7 +280,8 @@ private slots:
         QVERIFY(player.position() < 300);
         QTRY_COMPARE_WITH_TIMEOUT(player.position(), 300, 10000);
 
-        // Cues in quick succession, as ticks and answers come: each cuts the one before.
+        // Cues in quick succession, as ticks and answers come: each cuts the one before, and
+        // all play on the one stream of the output.
         for (int i = 0; i < 30; ++i) {
             player.setFileName(i % 2 ? "short.wav" : "long.wav");
             player.open();
@@ -293,7 +289,9 @@ private slots:
             QTest::qWait(i % 3 * 10);
         }
         QCOMPARE(player.lastError(), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(sinkInputCount() <= 1, 10000);
+        QCOMPARE(sinkInputs(), streams);
+        QTRY_COMPARE_WITH_TIMEOUT(player.position(), 300, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(nullSinkState(), QStringLiteral("IDLE"), 10000);
     }
 
     void failedOpenLeavesNoDevice() {
@@ -306,6 +304,13 @@ private slots:
         QVERIFY(!player.isOpen());
         QCOMPARE(player.lastError(), int(WaveError::FileNotFound));
         QVERIFY_THROWS_EXCEPTION(TerravaError, player.length());
+
+        // A channel layout the output has no format for is refused, naming it.
+        player.setFileName(write("three.wav", tone({1, 3, 8000, 16}, 100)));
+        const QString message = openFailure(player);
+        QVERIFY2(message.contains("it has 3 channels"), qPrintable(message));
+        QCOMPARE(player.lastError(), int(WaveError::UnsupportedFormat));
+        QVERIFY(!player.isOpen());
     }
 
     void emptyAndHourLongFilesPlay() {
@@ -325,7 +330,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(player.position() > 200, 10000);
         QVERIFY(residentBytes() - before < 32 * 1024 * 1024);
         player.close();
-        QTRY_COMPARE_WITH_TIMEOUT(sinkInputCount(), 0, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(nullSinkState(), QStringLiteral("IDLE"), 10000);
     }
 
     // Last, as it ends the server: a cue whose output goes away counts as played out, and the

@@ -1,8 +1,15 @@
 #!/bin/sh
-# Runs a sound test program twice: once against a private sound server whose only output is a
-# silent null sink (TERRAVA_SOUND=server), and once with no server at all (TERRAVA_SOUND=none).
-# Without the pulseaudio programs only the second run is made. The private server lives in a
-# temporary folder of its own and is stopped afterwards; the user's own server is never used.
+# Runs a sound test program three times: once against a private sound server whose only output
+# is a silent null sink (TERRAVA_SOUND=server), and twice with no server at all
+# (TERRAVA_SOUND=none). Without the pulseaudio programs only the runs without a server are made.
+# The private server lives in a temporary folder of its own and is stopped afterwards; the
+# user's own server is never used.
+#
+# The sound library (OpenAL Soft) would take whatever output it finds. In the first two runs it
+# is held to the sound server alone, so that a run without the server can never pass on some
+# other output, such as a sound card of the machine. The last run leaves the choice to the
+# library, as the game does, with an ALSA that knows no device at all: what a machine without
+# any sound looks like.
 set -u
 
 if [ $# -eq 0 ]; then
@@ -29,6 +36,12 @@ export XDG_RUNTIME_DIR="$work/run"
 export XDG_CONFIG_HOME="$work/config"
 export PULSE_RUNTIME_PATH="$work/run/pulse"
 export PULSE_CLIENTCONFIG="$work/client.conf"
+# Read after the system's and the user's own settings of the sound library, so these win.
+printf '[general]\ndrivers = pulse\n[pulse]\nspawn-server = false\n' >"$work/alsoft.conf"
+printf '[pulse]\nspawn-server = false\n' >"$work/alsoft-any.conf"
+printf '# No sound devices.\n' >"$work/alsa.conf"
+export ALSOFT_CONF="$work/alsoft.conf"
+export ALSOFT_DRIVERS=pulse
 
 status=0
 
@@ -84,5 +97,10 @@ fi
 # No server behind this address, and no automatic start of one.
 echo "with-pulseaudio: running the cases without a sound server"
 PULSE_SERVER="unix:$work/no-server" TERRAVA_SOUND=none "$@" || status=1
+
+echo "with-pulseaudio: running the cases without a sound server or any ALSA device," \
+    "the sound library choosing its output"
+env -u ALSOFT_DRIVERS ALSOFT_CONF="$work/alsoft-any.conf" ALSA_CONFIG_PATH="$work/alsa.conf" \
+    PULSE_SERVER="unix:$work/no-server" TERRAVA_SOUND=none "$@" || status=1
 
 exit $status

@@ -2,8 +2,8 @@
 # shellcheck shell=bash
 BUILD_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
-    libsndfile1-dev libbenchmark-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    libsndfile1-dev libopenal-dev libbenchmark-dev
 )
 # What the game needs to run on a desktop.
 RUN_PACKAGES=(
