@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Terrava developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game itself: the handlers that start a session, judge the clicks on the two maps, ask
 // the next town and run the time bar.
 

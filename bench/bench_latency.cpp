@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Terrava developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Latency the player feels: from the click on the nation map to the region's map painted on
 // the Regions page (the picture is read from disk each time), and from a right answer to the
 // next town shown. Each beside a floor measured in the same run.

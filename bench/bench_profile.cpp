@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Terrava developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving one player's 134 keys in a settings file shared by 100 players. The
 // baselines do the same file work with nothing on top: reading the whole file, and writing
 // its bytes and flushing them to disk, as every Save must.

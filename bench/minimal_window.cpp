@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Terrava developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of the start-up measurement: a Qt program that shows one window and ends on
 // Escape, nothing else.
 

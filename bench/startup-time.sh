@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Terrava developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time of the game: from launch to the name dialog on screen, and to the end of the
 # program after Escape, and its resident memory once it has started, over repeated runs,
 # beside a minimal Qt program that shows one window (the floor), measured in the same run on a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Terrava developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "MapAccessible.h"
 
 #include "CustomHImages.h"

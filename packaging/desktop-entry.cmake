@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Terrava developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the desktop entry for the prefix being installed into. Run by cmake --install (and by
 # cpack); the variables TERRAVA_* are set just before.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Terrava developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the program's icon from the nation map: sea and lakes blue, land sand-coloured, the
 lettering, borders and town dots taken out, on a rounded square. Writes terrava.png (256 pixels,
 also the game's built-in window icon), terrava.svg (the land traced as curves) and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Terrava developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves one player's section of a settings file again and again, as a second copy of the game
 // would, or dies in the middle of a save.
 //

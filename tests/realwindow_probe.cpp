@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Terrava developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What test_realwindow.sh needs to know about the screen and the maps:
 //
 //   realwindow_probe inside DEFINITIONS NAME

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Terrava developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds in the two windows: every control and label named, every control
 // of the layouts described, and the game's state (the town to find, the town last clicked, the
 // time left, the picture on each map) announced as it changes.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Terrava developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bad input of every kind the program reads: pictures, sounds, hotspot definitions and the
 // settings file. Each case asserts a message that says what went wrong and where, that nothing
 // already loaded or stored is lost, and that good input still works afterwards.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Terrava developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The committed map content measured against what the game needs of it: the definition lists,
 // the pictures and their towns, what the regions map lets a player click, the sounds and the
 // help page.

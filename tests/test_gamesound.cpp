@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Terrava developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's sound with the real wave player. Run by with-pulseaudio.sh: TERRAVA_SOUND=server
 // promises a private sound server with a silent output, TERRAVA_SOUND=none no server at all.
 

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Terrava developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # test_install.sh BUILD_DIR SOURCE_DIR: installs the built game into a temporary prefix and
 # checks what a desktop needs of it: the files, the desktop entry and the metainfo (through
 # their validators when they are installed), the launcher starting the game in its data folder

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Terrava developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The built game on a real X server: an 800 x 600 Xvfb of its own, driven with xdotool and
 # looked at through screenshots. Without a window manager, windows are found by name and
 # size, never as "the active window". With --wm the openbox window manager runs, and what it

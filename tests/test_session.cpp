@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Terrava developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "MemoryQuizControls.h"
 #include "QuizRandom.h"
 #include "QuizState.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Terrava developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long play: a player in the same process plays many whole sessions of 30 towns through the
 // real event path. The time bar runs at its shortest step through the event loop, every
 // answer is a mouse click on a real hotspot of the shown map, and the message boxes are

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Terrava developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program on a private X server (the real X platform, not the offscreen one); with
 # --wm first, under the openbox window manager, which maximises, places and activates windows
 # as a desktop does. Exits 77, which ctest counts as skipped, when Xvfb (or openbox) is not

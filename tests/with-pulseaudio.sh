@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Terrava developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a sound test program three times: once against a private sound server whose only output
 # is a silent null sink (TERRAVA_SOUND=server), and twice with no server at all
 # (TERRAVA_SOUND=none). Without the pulseaudio programs only the runs without a server are made.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Terrava developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian packages the project needs, sourced by ./play and ./test.
 # shellcheck shell=bash
 BUILD_PACKAGES=(

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Terrava developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // terrava-hotspots: checks and inspects hotspot definition files for map content makers.
 //
 //   terrava-hotspots check FILE                  every fault with its line number; exit 1 if any

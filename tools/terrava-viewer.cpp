@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Terrava developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // terrava-viewer: shows one map with its hotspots, for looking at content by eye.
 //
 //   terrava-viewer PICTURE DEFINITIONS

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Terrava developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A hotspot definition file's text through parsing, region creation, scaling, the sorted list,
 // hit testing and the rows of pixels of each region.
 //

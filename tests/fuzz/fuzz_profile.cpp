@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Terrava developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A settings file's bytes, any bytes, through reading, a write of one section and reading back.
 //
 // The input up to its first pair of NUL bytes is the file (single NUL bytes stay in it). What

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Terrava developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading of integers and flags: the settings file's (profileIntegerOf, profileFlagOf, also
 // through a file's text) and the definition lines' (StrToInt), each against a plain reading of
 // its rules with std::from_chars, and the texts written for numbers and flags read back.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Terrava developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The fixed content of the maps: which towns stand on which picture, the nation polygons, the
 definitions whose coordinates are given, and how town names are found in the GeoNames data."""
 

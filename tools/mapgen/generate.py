@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Terrava developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Regenerates the map content from the sources: python3 generate.py WORK_DIR CONTENT_DIR."""
 
 import os

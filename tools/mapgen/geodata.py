@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Terrava developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Coasts, lakes, rivers and national borders from the GSHHG data that GMT ships, at full
 resolution. GMT runs in a folder of its own under the work folder, so it writes nothing else."""
 

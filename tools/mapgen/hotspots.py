@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Terrava developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The town hotspots of the region pictures: the given definitions as they are, the others as
 ellipses centred on the town's real place and sized by its population; and the order in which
 the maps keep their definition lines."""

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Terrava developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Names written on the maps: neighbouring countries upright, lakes in italics, each placed by
 hand at a (lon, lat) with a PIL anchor ("mm" centred, "lm" starting there, "rm" ending there)."""
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Terrava developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Where a region picture lands in the regions map, and which of its rows the map's hidden top
 strip covers. The map is 777 x 537 pixels with a frame of 1, fits its picture (AutoScaleImage)
 and reaches 64 pixels above its page; a click is turned into picture coordinates as

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Terrava developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the six pictures: land, sea and lakes from the land mask, coastlines, rivers, national
 borders, motorways, names, and the towns' dark-green patches."""
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Terrava developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The projection of the nation map, fitted to its five fixed region polygons: among the
 equirectangular projections near a first guess, the one that leaves the fewest towns outside
 every polygon whose picture holds them, then the least of the country's land outside all

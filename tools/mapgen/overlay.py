@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Terrava developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Check pictures for a person to look at: a map with its hotspot outlines, the towns' real
 places, and (on region maps) the strip that the regions map hides at the top."""
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Terrava developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Equirectangular projections of the pictures: x = sx * (lon - lon0), y = sy * (lat0 - lat),
 with (lon0, lat0) the centre of pixel (0, 0). The region pictures share one scale, fitted to
 the towns whose hotspots are given; each picture has its own offset."""

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Terrava developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Drawing with palette indices on a picture held as a numpy array: lines pixel by pixel
 (Bresenham), filled shapes and lettering without anti-aliasing."""
 

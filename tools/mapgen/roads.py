@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Terrava developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The main motorways of the north, drawn on the Padania map. No road data is at hand, so this
 is a hand-made list of routes through the towns they join; a waypoint that is no town of the
 maps is given as (lon, lat)."""

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Terrava developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Hotspot definition lines and the pixels their shapes cover, with the maps' own rules: a pixel
 belongs to a shape when its centre does; an ellipse is inscribed in its box shrunk by one pixel
 at the right and bottom and takes the centres on its curve too; polygons fill by the even-odd

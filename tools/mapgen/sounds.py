@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Terrava developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The game's wave sounds, synthesised with sox: mono, 16-bit PCM, 22050 Hz. sox runs with its
 default random numbers (-R), so noise comes out the same on every run."""
 
