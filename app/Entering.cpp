@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QScreen>
+#include <QTimer>
 
 QString PlayerName;
 
@@ -78,6 +79,21 @@ void TOKBottomDlg::closeEvent(QCloseEvent* event) {
     // The first window of the program: closing it ends the program.
     event->accept();
     QCoreApplication::quit();
+}
+
+void TOKBottomDlg::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    // The dialog asks for a close button only, but some window managers offer minimising all
+    // the same; minimised, the only window of the program would have no way back, since the
+    // task bar lists no dialog. It comes back at once.
+    if (event->type() == QEvent::WindowStateChange && isVisible() &&
+        (windowState() & Qt::WindowMinimized))
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible() && (windowState() & Qt::WindowMinimized)) {
+                setWindowState(windowState() & ~Qt::WindowMinimized);
+                activateWindow();
+            }
+        });
 }
 
 bool TOKBottomDlg::eventFilter(QObject* watched, QEvent* event) {

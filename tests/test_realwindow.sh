@@ -284,6 +284,18 @@ if start_game; then
     cy=$(($2 + $4 / 2))
     within $cx 397 403 && within $cy 297 320 || fail "the name dialog's middle is at $cx,$cy"
     wait_active "$dialog_id" || fail "the name dialog is not the active window"
+    # A fixed-size dialog: the window manager offers neither maximising nor resizing, and one
+    # that minimises it anyway gets it back at once (a dialog has no task-bar entry).
+    actions=$(xprop -id "$dialog_id" _NET_WM_ALLOWED_ACTIONS)
+    case $actions in
+    *MAXIMIZE* | *RESIZE*) fail "the name dialog may be maximised or resized: $actions" ;;
+    esac
+    xdotool windowminimize "$dialog_id"
+    sleep 1
+    case $(xprop -id "$dialog_id" _NET_WM_STATE WM_STATE) in
+    *HIDDEN* | *Iconic*) fail "the name dialog stayed minimised" ;;
+    esac
+    wait_active "$dialog_id" || fail "the name dialog is not active after a minimise"
     enter_name "Zoe" # typed over the offered name, which is selected
     if [ -n "${main_id:-}" ]; then
         wait_active "$main_id" || fail "the main window is not active after the name"
