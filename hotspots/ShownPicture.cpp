@@ -74,9 +74,11 @@ struct Scaling {
     QSet<ShownPicture*> watchers; // told of every delivery
 };
 
+// Never destroyed: the application, which waits for the worker, may itself end among the
+// static objects, after one of ours would have gone.
 Scaling& scaling() {
-    static Scaling s;
-    return s;
+    static Scaling* s = new Scaling;
+    return *s;
 }
 
 void stopScaling() {
