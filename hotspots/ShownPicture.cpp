@@ -39,12 +39,6 @@ QCache<QString, QPixmap>& scaledVariants() {
     return cache;
 }
 
-// Device pixels of a picture of pictureSize at exactly scale percent, rounded to whole pixels.
-QSize shownSize(QSize pictureSize, double factor) {
-    return {std::max(1, int(std::lround(pictureSize.width() * factor))),
-            std::max(1, int(std::lround(pictureSize.height() * factor)))};
-}
-
 QString variantKey(const QString& file, QSize size, qreal ratio) {
     return QStringLiteral("%1|%2x%3|%4").arg(file).arg(size.width()).arg(size.height()).arg(ratio);
 }
@@ -94,12 +88,13 @@ void stopScaling() {
 void delivered(const QString& key, const QImage& image) {
     Scaling& s = scaling();
     s.inProgress.remove(key);
-    if (!image.isNull())
-        scaledVariants().insert(key, new QPixmap(QPixmap::fromImage(image)),
+    const QPixmap pixmap = QPixmap::fromImage(image);
+    if (!pixmap.isNull())
+        scaledVariants().insert(key, new QPixmap(pixmap),
                                 qMax<qsizetype>(1, image.sizeInBytes() / 1024));
     for (ShownPicture* watcher : QSet<ShownPicture*>(s.watchers))
         if (s.watchers.contains(watcher)) // one told before may have let go of another
-            watcher->variantScaled(key, !image.isNull());
+            watcher->variantScaled(key, pixmap);
 }
 
 // Starts scaling a variant unless it is kept or in progress already.
@@ -151,7 +146,9 @@ void ShownPicture::set(const QImage& picture, const QString& variantFile) {
 
 const QPixmap& ShownPicture::pixmap(int scale, qreal devicePixelRatio) {
     const double factor = double(scale) * devicePixelRatio / 100.0;
-    const QSize size = shownSize(source.size(), factor);
+    // Device pixels of the picture at exactly scale percent, rounded to whole pixels.
+    const QSize size(std::max(1, int(std::lround(source.width() * factor))),
+                     std::max(1, int(std::lround(source.height() * factor))));
     const bool fromVariant = factor > 1.0 && !variant.isEmpty();
     const bool sameSize = size == cachedSize && devicePixelRatio == cachedRatio;
     if (source.isNull() || (sameSize && (cachedFromVariant || !fromVariant)))
@@ -185,17 +182,20 @@ const QPixmap& ShownPicture::pixmap(int scale, qreal devicePixelRatio) {
     return cached;
 }
 
-void ShownPicture::variantScaled(const QString& key, bool readable) {
+void ShownPicture::variantScaled(const QString& key, const QPixmap& scaled) {
     if (key == awaited)
         awaited.clear();
-    if (!readable && !variant.isEmpty() && key.startsWith(variant + QLatin1Char('|'))) {
+    if (scaled.isNull() && !variant.isEmpty() && key.startsWith(variant + QLatin1Char('|'))) {
         variant.clear(); // unreadable after all: the picture itself from now on
         wanted.clear();
         return;
     }
     if (wanted.isEmpty())
         return;
-    if (const QPixmap* kept = scaledVariants().object(wanted)) {
+    // Taken as delivered even when too large to be kept.
+    const QPixmap* kept =
+        key == wanted && !scaled.isNull() ? &scaled : scaledVariants().object(wanted);
+    if (kept) {
         cached = *kept;
         cachedFromVariant = true;
         wanted.clear();
@@ -209,15 +209,6 @@ void ShownPicture::variantScaled(const QString& key, bool readable) {
 
 void ForgetScaledVariants() {
     scaledVariants().clear();
-}
-
-void PrepareScaledVariant(const QString& variantFile, QSize pictureSize, int scale,
-                          qreal devicePixelRatio) {
-    const double factor = double(scale) * devicePixelRatio / 100.0;
-    if (variantFile.isEmpty() || factor <= 1.0 || pictureSize.isEmpty())
-        return;
-    scaleInBackground(variantFile, pictureSize * VariantFactor, shownSize(pictureSize, factor),
-                      devicePixelRatio);
 }
 
 bool ScalingVariants() {

@@ -40,8 +40,8 @@ public:
     // Whether the last pixmap made was scaled from the variant.
     bool fromVariant() const { return cachedFromVariant; }
 
-    // A variant scaled in the background has been kept (or found unreadable).
-    void variantScaled(const QString& key, bool readable);
+    // A variant has been scaled in the background (null: found unreadable).
+    void variantScaled(const QString& key, const QPixmap& scaled);
 
 private:
     QImage source;
@@ -62,12 +62,6 @@ QString HighResolutionVariantOf(const QString& picturePath);
 // Lets go of the variants kept scaled across loads, so that the next load reads its variant
 // again (for measuring a first load).
 void ForgetScaledVariants();
-
-// Scales a variant in the background for a picture of pictureSize shown at scale percent on a
-// device of the given ratio, to be kept for when it is shown so; nothing when it would not be
-// drawn from its variant there, or is kept or being scaled already.
-void PrepareScaledVariant(const QString& variantFile, QSize pictureSize, int scale,
-                          qreal devicePixelRatio);
 
 // Whether variants are being scaled in the background.
 bool ScalingVariants();
