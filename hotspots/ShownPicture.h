@@ -16,8 +16,9 @@
 // width and height. Where the picture is shown larger than its own pixels on the device, the
 // variant is scaled down instead of the picture being blown up; it is read only then, and let
 // go once scaled, so a map that is never enlarged never reads it. Reading and scaling a variant
-// takes a good part of a second, so it is done on a worker thread: until it is ready the picture
-// itself is drawn, smoothly enlarged, and the owner is told when the variant can replace it.
+// takes a tenth of a second or more, so it is done on a worker thread: until it is ready the
+// picture itself is drawn, smoothly enlarged, and the owner is told when the variant can replace
+// it.
 class ShownPicture {
 public:
     ShownPicture();
