@@ -174,6 +174,7 @@ TCustomHyperImages::TCustomHyperImages(QWidget* parent) : QWidget(parent) {
     paintArea = new TPaintArea(this);
     paintArea->setGeometry(1, 1, 103, 103);
     paintArea->show();
+    shown.setOnVariantReady([this] { paintArea->update(); });
     setMouseTracking(true);
     InstallMapAccessibility();
 }

@@ -77,7 +77,7 @@ public:
     void setIncrementalDisplay(bool value) { incrementalDisplay = value; }
     bool InvertOnHot() const { return invertOnHot; }
     void setInvertOnHot(bool value) { invertOnHot = value; }
-    // Whether the last paint drew from the high-resolution variant.
+    // Whether the map draws from the high-resolution variant (once it has been scaled).
     bool DrawsFromVariant() const { return shown.fromVariant(); }
     bool HintOnHot() const { return hintOnHot; }
     void setHintOnHot(bool value);

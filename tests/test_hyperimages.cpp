@@ -5,12 +5,14 @@
 #include "ErrorOf.h"
 #include "HImages.h"
 #include "MessageBoxes.h"
+#include "ShownPicture.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -472,12 +474,15 @@ private slots:
             QVERIFY(!map.DrawsFromVariant());
             QCOMPARE(shot.pixel(18, 5), red);
             QCOMPARE(shot.pixel(21, 5), green);
-            shot = drawn(2); // 100 percent on a device of twice the pixels
+            // 100 percent on a device of twice the pixels, once the variant is scaled.
+            QTRY_COMPARE(drawn(2).pixel(37, 10), variant ? blue : red);
+            shot = drawn(2);
             QCOMPARE(map.DrawsFromVariant(), variant);
             QCOMPARE(shot.pixel(37, 10), variant ? blue : red);
             QCOMPARE(shot.pixel(42, 10), variant ? yellow : green);
             map.resize(82, 62); // 200 percent
             QCOMPARE(map.Scale(), 200);
+            QTRY_COMPARE(drawn(1).pixel(37, 10), variant ? blue : red);
             shot = drawn(1);
             QCOMPARE(map.DrawsFromVariant(), variant);
             QCOMPARE(shot.pixel(37, 10), variant ? blue : red);
@@ -488,6 +493,50 @@ private slots:
         QVERIFY(errorOf([&] { map.LoadPicture("Map.bmp"); })
                     .endsWith("is 100 x 120 pixels; as the high-resolution variant of a picture "
                               "of 40 x 30 it must be 160 x 120"));
+    }
+
+    // A variant is scaled in the background: the first paint at a new size draws the picture
+    // itself, and the map repaints itself from the variant once it is ready. A map destroyed
+    // while its variant is being scaled is simply not told.
+    void variantIsScaledInTheBackground() {
+        QTemporaryDir folder;
+        const auto save = [&](QSize size, QRgb colour, const char* file) {
+            QImage image(size, QImage::Format_RGB32);
+            image.fill(colour);
+            return image.save(folder.filePath(file));
+        };
+        const QRgb red = qRgb(200, 0, 0), blue = qRgb(0, 0, 200);
+        QVERIFY(save({40, 30}, red, "Map.bmp") && save({160, 120}, blue, "Map@4x.png"));
+        QVERIFY(save({400, 300}, red, "Big.bmp") && save({1600, 1200}, blue, "Big@4x.png"));
+        THyperImages map;
+        map.setAutoScaleImage(true);
+        map.setPicturesDir(folder.path());
+        map.resize(82, 62); // 200 percent
+        map.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        const auto onScreen = [&] {
+            return map.screen()
+                ->grabWindow(map.winId())
+                .toImage()
+                .pixel(map.PaintArea()->pos() + QPoint(40, 30));
+        };
+        map.LoadPicture("Map.bmp");
+        map.PaintArea()->repaint();
+        QVERIFY(!map.DrawsFromVariant());
+        QCOMPARE(onScreen(), red);
+        QTRY_COMPARE(onScreen(), blue);
+        QVERIFY(map.DrawsFromVariant());
+
+        auto doomed = std::make_unique<THyperImages>();
+        doomed->setAutoScaleImage(true);
+        doomed->setPicturesDir(folder.path());
+        doomed->resize(802, 602);
+        doomed->LoadPicture("Big.bmp");
+        QImage shot(doomed->PaintArea()->size(), QImage::Format_RGB32);
+        doomed->PaintArea()->render(&shot);
+        QVERIFY(ScalingVariants());
+        doomed.reset();
+        QTRY_VERIFY(!ScalingVariants());
     }
 
     // Every content hotspot, clicked in the middle of where the map draws it, is hit: at the
