@@ -119,6 +119,14 @@ class HyperImagesTest : public QObject {
     QTemporaryDir dir;
     QString pictures;
 
+    // The test picture of the north with its two towns, at 100 percent in a 202 x 102 map.
+    void loadNorth(THyperImages& map) {
+        map.resize(202, 102);
+        map.setHotspotsDef(townLines);
+        map.setPicturesDir(pictures);
+        map.LoadPicture("Padania.bmp");
+    }
+
 private slots:
     void initTestCase() {
         QVERIFY(dir.isValid());
@@ -307,10 +315,7 @@ private slots:
 
     void hotTrackingCursorHintAndInversion() {
         THyperImages map;
-        map.resize(202, 102);
-        map.setHotspotsDef(townLines);
-        map.setPicturesDir(pictures);
-        map.LoadPicture("Padania.bmp"); // 200 x 100 at 100 percent
+        loadNorth(map); // 200 x 100 at 100 percent
         map.setHotCursor(crHandPoint);
         map.setHintOnHot(true);
         map.setImageHint("the north");
@@ -351,10 +356,7 @@ private slots:
 
     void inversionIsPaintedAndUndone() {
         THyperImages map;
-        map.resize(202, 102);
-        map.setHotspotsDef(townLines);
-        map.setPicturesDir(pictures);
-        map.LoadPicture("Padania.bmp");
+        loadNorth(map);
         map.setInvertOnHot(true);
         map.show();
         QVERIFY(QTest::qWaitForWindowExposed(&map));
@@ -666,10 +668,7 @@ private slots:
 
     void loadingAnotherPictureClearsTheInversion() {
         THyperImages map;
-        map.resize(202, 102);
-        map.setHotspotsDef(townLines);
-        map.setPicturesDir(pictures);
-        map.LoadPicture("Padania.bmp");
+        loadNorth(map);
         map.setInvertOnHot(true);
         map.show();
         QVERIFY(QTest::qWaitForWindowExposed(&map));
@@ -735,10 +734,7 @@ private slots:
     // The hint is cancelled when the hotspot under the pointer changes, not when it stays.
     void hintIsCancelledWhenTheHotspotChanges() {
         THyperImages map;
-        map.resize(202, 102);
-        map.setHotspotsDef(townLines);
-        map.setPicturesDir(pictures);
-        map.LoadPicture("Padania.bmp");
+        loadNorth(map);
         map.setHintOnHot(true);
         map.setImageHint("the north");
         map.show();
@@ -763,10 +759,7 @@ private slots:
     // Moving within the inverted hotspot leaves the inversion as it is: nothing is repainted.
     void movingWithinTheInvertedHotspotRepaintsNothing() {
         THyperImages map;
-        map.resize(202, 102);
-        map.setHotspotsDef(townLines);
-        map.setPicturesDir(pictures);
-        map.LoadPicture("Padania.bmp");
+        loadNorth(map);
         map.setInvertOnHot(true);
         map.show();
         QVERIFY(QTest::qWaitForWindowExposed(&map));
