@@ -4,12 +4,11 @@
 // An error raised by the timer's own handler: its box comes once the handler has returned, so
 // that the clock keeps running while the box is open, as it does under any other message.
 
-#include "Error.h"
 #include "MainForm.h"
 #include "MessageBoxes.h"
 #include "ProgressBar.h"
 #include "ScreenSize.h"
-#include "SoundDevice.h"
+#include "SilentPlayer.h"
 #include "Timer.h"
 #include "TrackBar.h"
 
@@ -26,25 +25,11 @@
 namespace {
 
 // Plays every cue but one, whose file is missing.
-class PlayerMissingOneFile final : public SoundDevice {
-public:
-    explicit PlayerMissingOneFile(QString missing) : missing(std::move(missing)) {}
-    void setFileName(const QString& name) override { file = name; }
-    QString fileName() const override { return file; }
-    void open() override {
-        if (file == missing)
-            throw TerravaError("Cannot play sound file \"" + file + "\": the file is missing");
-    }
-    void close() override {}
-    void play() override {}
-    qint64 position() override { return 0; }
-    qint64 length() override { return 0; }
-    int lastError() const override { return 0; }
-
-private:
-    QString missing;
-    QString file;
-};
+std::unique_ptr<SilentPlayer> playerMissing(const QString& file) {
+    auto player = std::make_unique<SilentPlayer>();
+    player->missing = file;
+    return player;
+}
 
 } // namespace
 
@@ -60,7 +45,7 @@ private slots:
     }
 
     void clockRunsWhileTheErrorBoxIsOpen() {
-        TMainForm form(nullptr, std::make_unique<PlayerMissingOneFile>("Movehit1.wav"));
+        TMainForm form(nullptr, playerMissing("Movehit1.wav"));
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.SoundCheckBox->setChecked(true);
@@ -108,7 +93,7 @@ private slots:
     }
 
     void failedTimeUpCueSkipsTheMessage() {
-        TMainForm form(nullptr, std::make_unique<PlayerMissingOneFile>("Moan.wav"));
+        TMainForm form(nullptr, playerMissing("Moan.wav"));
         QList<MessageRequest> shown;
         MessageBoxes::setHandler([&](const MessageRequest& r) { shown << r; });
         form.SoundCheckBox->setChecked(true);

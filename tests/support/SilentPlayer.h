@@ -9,7 +9,8 @@
 #include <QStringList>
 
 // A media player for window tests: it opens and plays silently, and records what it was
-// asked to open; with failing set it refuses every open as a machine without sound does.
+// asked to open; with failing set it refuses every open as a machine without sound does, and
+// it refuses to open the file named missing as if that file were not there.
 // Its position never moves, so a file counts as played to its end at once.
 class SilentPlayer final : public SoundDevice {
 public:
@@ -17,12 +18,15 @@ public:
     QStringList opened;        // every open in order, while recordOrder is on
     bool recordOrder = true;
     bool failing = false;
+    QString missing;
 
     void setFileName(const QString& name) override { file = name; }
     QString fileName() const override { return file; }
     void open() override {
         if (failing)
             throw TerravaError("Cannot play sound file \"" + file + "\": no audio output device");
+        if (!missing.isEmpty() && file == missing)
+            throw TerravaError("Cannot play sound file \"" + file + "\": the file is missing");
         ++opens[file];
         if (recordOrder)
             opened << file;
