@@ -37,6 +37,7 @@ for program in Xvfb xdotool import ${wm:+openbox xprop xwininfo}; do
 done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/terrava-realwindow.XXXXXX") || exit 1
+. "$(dirname "$0")/private-sound-server.sh"
 xvfb_pid=
 sound_pid=
 game_pid=
@@ -106,31 +107,11 @@ if [ -n "$wm" ]; then
 fi
 
 # --- a private sound server, so that the game's sound probe succeeds ---
-mkdir -p "$work/run" "$work/pulse-config"
+mkdir -p "$work/run"
 chmod 700 "$work/run"
 export XDG_RUNTIME_DIR="$work/run"
-export PULSE_RUNTIME_PATH="$work/run/pulse"
-printf 'autospawn = no\n' >"$work/client.conf"
-export PULSE_CLIENTCONFIG="$work/client.conf"
-export PULSE_SERVER="unix:$work/run/native"
 sound=no
-if command -v pulseaudio >/dev/null 2>&1 && command -v pactl >/dev/null 2>&1; then
-    XDG_CONFIG_HOME="$work/pulse-config" pulseaudio --daemonize=no --exit-idle-time=-1 -n \
-        --use-pid-file=no --disable-shm=yes --log-target=stderr --log-level=error \
-        --load="module-native-protocol-unix socket=$work/run/native auth-anonymous=1" \
-        --load="module-null-sink sink_name=terrava_null" >"$work/sound.log" 2>&1 &
-    sound_pid=$!
-    i=0
-    while [ $i -lt 100 ]; do
-        if pactl info >/dev/null 2>&1; then
-            sound=yes
-            break
-        fi
-        kill -0 "$sound_pid" 2>/dev/null || break
-        sleep 0.1
-        i=$((i + 1))
-    done
-fi
+start_sound_server "$work" && sound=yes
 echo "test_realwindow: private sound server: $sound"
 
 # The game's settings go here, never to the user's own.

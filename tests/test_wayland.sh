@@ -40,6 +40,7 @@ done
     skip "the accessibility bus is not installed (install at-spi2-core)"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/terrava-wayland.XXXXXX") || exit 1
+. "$(dirname "$0")/private-sound-server.sh"
 weston_pid=
 bus_pid=
 sound_pid=
@@ -105,24 +106,7 @@ gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
 
 # A private sound server with a silent sink, so that the game's sound probe succeeds, as on a
 # player's desktop.
-if command -v pulseaudio >/dev/null 2>&1 && command -v pactl >/dev/null 2>&1; then
-    mkdir -p "$work/pulse-config"
-    printf 'autospawn = no\n' >"$work/client.conf"
-    export PULSE_RUNTIME_PATH="$work/run/pulse" PULSE_CLIENTCONFIG="$work/client.conf"
-    export PULSE_SERVER="unix:$work/run/native"
-    XDG_CONFIG_HOME="$work/pulse-config" pulseaudio --daemonize=no --exit-idle-time=-1 -n \
-        --use-pid-file=no --disable-shm=yes --log-target=stderr --log-level=error \
-        --load="module-native-protocol-unix socket=$work/run/native auth-anonymous=1" \
-        --load="module-null-sink sink_name=terrava_null" >"$work/sound.log" 2>&1 &
-    sound_pid=$!
-    i=0
-    until pactl info >/dev/null 2>&1; do
-        kill -0 "$sound_pid" 2>/dev/null || break
-        [ $i -lt 100 ] || break
-        sleep 0.1
-        i=$((i + 1))
-    done
-fi
+start_sound_server "$work" || true
 
 (cd "$game" && QT_QPA_PLATFORM=wayland exec ./terrava) >"$work/game.log" 2>&1 &
 game_pid=$!
