@@ -401,46 +401,56 @@ void TCustomHyperImages::paintHotRegion(QPainter& painter, QPoint clientToLocal)
 void TCustomHyperImages::hotTrack(Qt::KeyboardModifiers shift, int x, int y) {
     if (hotCursor != crDefault || invertOnHot || hintOnHot) {
         const int hit = hotspots.hitIndex(x, y, scale);
-        if (hit >= 0) {
-            const ActiveHotspot& entry = hotspots.active()[std::size_t(hit)];
-            if (hotCursor != crDefault)
-                paintArea->setCursor(cursorOf(hotCursor));
-            if (hintOnHot) {
-                const QString name = SplitDefinition(entry.definition).name;
-                if (name != paintArea->hint()) {
-                    QToolTip::hideText();
-                    paintArea->setHint(name);
-                }
-            }
-            if (invertOnHot && hotIndex != hit) {
-                clearHotRegion();
-                RegionHandle region =
-                    CreateHotspotRegion(ScaledHotspot(ParseHotspot(entry.definition), scale));
-                if (region) {
-                    const QPoint at = paintArea->pos() - clientOrigin();
-                    region->offset(at.x(), at.y());
-                    hotPixels =
-                        toQRegion(*region, QRect(QPoint(0, 0), size()).translated(-clientOrigin()));
-                    hotRegion = std::move(region);
-                    update();
-                    paintArea->update();
-                    hotIndex = hit;
-                }
-            }
-        } else {
-            if (hotCursor != crDefault && !hotspots.active().empty())
-                paintArea->unsetCursor();
-            if (!hotspots.active().empty()) {
-                if (hintOnHot && paintArea->hint() != imageHint) {
-                    QToolTip::hideText();
-                    paintArea->setHint(imageHint);
-                }
-                if (invertOnHot)
-                    clearHotRegion();
-            }
-        }
+        if (hit >= 0)
+            trackOnHotspot(hit);
+        else
+            trackOffHotspots();
     }
     emit OnImageMouseMove(this, shift, x, y);
+}
+
+void TCustomHyperImages::trackOnHotspot(int hit) {
+    if (hotCursor != crDefault)
+        paintArea->setCursor(cursorOf(hotCursor));
+    if (hintOnHot)
+        showHint(SplitDefinition(hotspots.active()[std::size_t(hit)].definition).name);
+    if (invertOnHot && hotIndex != hit)
+        invertHotspot(hit);
+}
+
+// Off every hotspot of a map that has some: the default cursor, the picture's own hint, no
+// inversion. A map without hotspots leaves the cursor and hint the application gave it.
+void TCustomHyperImages::trackOffHotspots() {
+    if (hotspots.active().empty())
+        return;
+    if (hotCursor != crDefault)
+        paintArea->unsetCursor();
+    if (hintOnHot)
+        showHint(imageHint);
+    if (invertOnHot)
+        clearHotRegion();
+}
+
+void TCustomHyperImages::showHint(const QString& hint) {
+    if (hint == paintArea->hint())
+        return;
+    QToolTip::hideText(); // a tip still showing would keep the old text
+    paintArea->setHint(hint);
+}
+
+void TCustomHyperImages::invertHotspot(int hit) {
+    clearHotRegion();
+    const ActiveHotspot& entry = hotspots.active()[std::size_t(hit)];
+    RegionHandle region = CreateHotspotRegion(ScaledHotspot(ParseHotspot(entry.definition), scale));
+    if (!region)
+        return;
+    const QPoint at = paintArea->pos() - clientOrigin();
+    region->offset(at.x(), at.y());
+    hotPixels = toQRegion(*region, QRect(QPoint(0, 0), size()).translated(-clientOrigin()));
+    hotRegion = std::move(region);
+    update();
+    paintArea->update();
+    hotIndex = hit;
 }
 
 void TCustomHyperImages::clearHotRegion() {

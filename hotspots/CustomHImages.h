@@ -158,6 +158,10 @@ private:
     void DrawHotspots(QPainter& painter) const;
     void paintHotRegion(QPainter& painter, QPoint clientToLocal) const;
     void hotTrack(Qt::KeyboardModifiers shift, int x, int y);
+    void trackOnHotspot(int hit);
+    void trackOffHotspots();
+    void showHint(const QString& hint);
+    void invertHotspot(int hit);
     void clearHotRegion();
     void pointerLeft();
     QPoint clientOrigin() const;

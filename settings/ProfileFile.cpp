@@ -148,27 +148,39 @@ void ProfileFile::setBeforeReplaceHook(std::function<void(const QString&)> hook)
 }
 
 void ProfileFile::write(const QString& section, const QList<ProfileEntry>& entries) {
+    checkStorable(section, entries);
+    if (!QDir().mkpath(QFileInfo(filePath).absolutePath()))
+        refuse(QStringLiteral("its folder cannot be made"));
+    QLockFile lock(filePath + QStringLiteral(".lock"));
+    takeLock(lock);
+    const ProfileSnapshot current = load();
+    if (current.state() == ProfileSnapshot::State::Unreadable)
+        refuse(current.problem());
+    replaceWith(current.text().withEntries(section, entries));
+}
+
+void ProfileFile::checkStorable(const QString& section, const QList<ProfileEntry>& entries) const {
+    const auto cannotStore = [this](const QString& problem) {
+        return TerravaError(QStringLiteral("Cannot store this setting in %1: %2")
+                                .arg(QDir::toNativeSeparators(filePath), problem));
+    };
     // Checked apart from the entries: a write of no entries still adds the section's header.
     if (const QString problem = ProfileText::problemWithSection(section); !problem.isEmpty())
-        throw TerravaError(QStringLiteral("Cannot store this setting in %1: %2")
-                               .arg(QDir::toNativeSeparators(filePath), problem));
+        throw cannotStore(problem);
     for (const ProfileEntry& entry : entries) {
         if (const QString problem = ProfileText::problemWithEntry(section, entry);
             !problem.isEmpty())
-            throw TerravaError(QStringLiteral("Cannot store this setting in %1: %2")
-                                   .arg(QDir::toNativeSeparators(filePath), problem));
+            throw cannotStore(problem);
     }
-    const auto refuse = [this](const QString& reason) {
-        throw ProfileWriteError(filePath, reason);
-    };
+}
 
-    const QString folder = QFileInfo(filePath).absolutePath();
-    if (!QDir().mkpath(folder))
-        refuse(QStringLiteral("its folder cannot be made"));
+void ProfileFile::refuse(const QString& reason) const {
+    throw ProfileWriteError(filePath, reason);
+}
 
-    // Every copy of the program locks the same name; a lock left by a crashed copy is stale
-    // and taken over.
-    QLockFile lock(filePath + QStringLiteral(".lock"));
+// Every copy of the program locks the same name; a lock left by a crashed copy is stale and
+// taken over.
+void ProfileFile::takeLock(QLockFile& lock) const {
     const QDeadlineTimer deadline(LockTimeoutMs);
     while (!lock.tryLock(0)) {
         if (lock.error() != QLockFile::LockFailedError)
@@ -177,12 +189,11 @@ void ProfileFile::write(const QString& section, const QList<ProfileEntry>& entri
             refuse(QStringLiteral("another copy of the program kept it locked"));
         QThread::msleep(2);
     }
+}
 
-    const ProfileSnapshot current = load();
-    if (current.state() == ProfileSnapshot::State::Unreadable)
-        refuse(current.problem());
-    const QByteArray bytes = current.text().withEntries(section, entries);
-
+// Writes the bytes to a new file beside the file, makes them durable, and renames the new
+// file over the old one: a reader sees the old file or the new one, never a part.
+void ProfileFile::replaceWith(const QByteArray& bytes) const {
     const QString target = targetOf(filePath);
     const QFileInfo targetInfo(target);
     const QString targetFolder = targetInfo.absolutePath();

@@ -11,6 +11,8 @@
 #include <functional>
 #include <optional>
 
+class QLockFile;
+
 // A Save the settings file refused: the message is "Unable to write to ", the file's full
 // path, ": " and the reason, which says what stood in the way.
 class ProfileWriteError : public TerravaError {
@@ -89,5 +91,10 @@ public:
     static void setBeforeReplaceHook(std::function<void(const QString& newFilePath)> hook);
 
 private:
+    void checkStorable(const QString& section, const QList<ProfileEntry>& entries) const;
+    [[noreturn]] void refuse(const QString& reason) const; // raises ProfileWriteError
+    void takeLock(QLockFile& lock) const;
+    void replaceWith(const QByteArray& bytes) const;
+
     QString filePath;
 };

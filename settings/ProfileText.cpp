@@ -165,76 +165,91 @@ QString ProfileText::problemWithEntry(const QString& section, const ProfileEntry
 template <typename Unit> void ProfileText::parse(const Unit* data, qsizetype size) {
     sections.push_back(Section{});
     lines.reserve(size_t(std::count(data + bodyStart, data + size, Unit('\n')) + 1));
-    qsizetype pos = bodyStart;
-    while (pos < size) {
-        Line line;
-        line.start = pos;
-        qsizetype end = pos;
-        bool high = false;
-        while (end < size && data[end] != Unit('\n') && data[end] != Unit('\r')) {
-            high = high || data[end] >= 0x80;
-            ++end;
-        }
-        line.end = end;
-        if (end < size && data[end] == Unit('\r') && end + 1 < size && data[end + 1] == Unit('\n'))
-            line.next = end + 2;
-        else
-            line.next = end < size ? end + 1 : end;
-        if (eol.isEmpty() && end < size)
-            eol = line.next - end == 2 ? QStringLiteral("\r\n") : QString(QChar(data[end]));
-        if constexpr (sizeof(Unit) == 1)
-            line.windows1252 = high && !isValidUtf8(data + pos, end - pos);
-
-        qsizetype first = pos;
-        while (first < end && isBlank(data[first]))
-            ++first;
-        if (first < end && data[first] != Unit(';')) {
-            // A header's name runs to the last "]", so that a name holding "]" reads back.
-            qsizetype close = -1;
-            if (data[first] == Unit('[')) {
-                for (qsizetype i = end - 1; i > first && close < 0; --i) {
-                    if (data[i] == Unit(']'))
-                        close = i;
-                }
-            }
-            if (close >= 0) {
-                line.kind = LineKind::Header;
-                line.nameStart = first + 1;
-                line.nameEnd = close;
-            } else {
-                line.kind = LineKind::Key;
-                line.nameStart = first;
-                const Unit* eq = std::find(data + first, data + end, Unit('='));
-                line.hasValue = eq != data + end;
-                line.nameEnd = eq - data;
-                line.valueStart = line.hasValue ? line.nameEnd + 1 : end;
-                line.valueEnd = end;
-            }
-            while (line.nameEnd > line.nameStart && isBlank(data[line.nameEnd - 1]))
-                --line.nameEnd;
-            while (line.nameStart < line.nameEnd && isBlank(data[line.nameStart]))
-                ++line.nameStart;
-            while (line.valueStart < line.valueEnd && isBlank(data[line.valueStart]))
-                ++line.valueStart;
-            while (line.valueEnd > line.valueStart && isBlank(data[line.valueEnd - 1]))
-                --line.valueEnd;
-        }
-
-        const int index = int(lines.size());
-        lines.push_back(line);
-        if (line.kind == LineKind::Header) {
-            Section section;
-            section.foldedName = textOf(line, line.nameStart, line.nameEnd).toCaseFolded();
-            section.header = index;
-            sections.push_back(std::move(section));
-        } else if (line.kind == LineKind::Key) {
-            sections.back().keyLines.push_back(index);
-        }
-        pos = line.next;
+    for (qsizetype pos = bodyStart; pos < size; pos = lines.back().next) {
+        Line line = lineAt(data, size, pos);
+        classify(line, data);
+        addLine(line);
     }
     if (eol.isEmpty())
         eol = nativeLineEnd();
     keyIndex.resize(sections.size());
+}
+
+// The line that starts at pos: where its text and its line end are, and whether it must be
+// read as Windows-1252. The first line end of the file sets the one new lines get.
+template <typename Unit>
+ProfileText::Line ProfileText::lineAt(const Unit* data, qsizetype size, qsizetype pos) {
+    Line line;
+    line.start = pos;
+    qsizetype end = pos;
+    bool high = false;
+    while (end < size && data[end] != Unit('\n') && data[end] != Unit('\r')) {
+        high = high || data[end] >= 0x80;
+        ++end;
+    }
+    line.end = end;
+    if (end < size && data[end] == Unit('\r') && end + 1 < size && data[end + 1] == Unit('\n'))
+        line.next = end + 2;
+    else
+        line.next = end < size ? end + 1 : end;
+    if (eol.isEmpty() && end < size)
+        eol = line.next - end == 2 ? QStringLiteral("\r\n") : QString(QChar(data[end]));
+    if constexpr (sizeof(Unit) == 1)
+        line.windows1252 = high && !isValidUtf8(data + pos, end - pos);
+    return line;
+}
+
+// Header, key or other, and where the name and value are, without the blanks around them.
+template <typename Unit> void ProfileText::classify(Line& line, const Unit* data) {
+    const qsizetype end = line.end;
+    qsizetype first = line.start;
+    while (first < end && isBlank(data[first]))
+        ++first;
+    if (first == end || data[first] == Unit(';'))
+        return;
+    // A header's name runs to the last "]", so that a name holding "]" reads back.
+    qsizetype close = -1;
+    if (data[first] == Unit('[')) {
+        for (qsizetype i = end - 1; i > first && close < 0; --i) {
+            if (data[i] == Unit(']'))
+                close = i;
+        }
+    }
+    if (close >= 0) {
+        line.kind = LineKind::Header;
+        line.nameStart = first + 1;
+        line.nameEnd = close;
+    } else {
+        line.kind = LineKind::Key;
+        line.nameStart = first;
+        const Unit* eq = std::find(data + first, data + end, Unit('='));
+        line.hasValue = eq != data + end;
+        line.nameEnd = eq - data;
+        line.valueStart = line.hasValue ? line.nameEnd + 1 : end;
+        line.valueEnd = end;
+    }
+    while (line.nameEnd > line.nameStart && isBlank(data[line.nameEnd - 1]))
+        --line.nameEnd;
+    while (line.nameStart < line.nameEnd && isBlank(data[line.nameStart]))
+        ++line.nameStart;
+    while (line.valueStart < line.valueEnd && isBlank(data[line.valueStart]))
+        ++line.valueStart;
+    while (line.valueEnd > line.valueStart && isBlank(data[line.valueEnd - 1]))
+        --line.valueEnd;
+}
+
+// A header opens a section; a key belongs to the section last opened.
+void ProfileText::addLine(const Line& line) {
+    const int index = int(lines.size());
+    lines.push_back(line);
+    if (line.kind == LineKind::Header) {
+        Section section;
+        section.foldedName = textOf(line, line.nameStart, line.nameEnd).toCaseFolded();
+        section.header = index;
+        sections.push_back(std::move(section));
+    } else if (line.kind == LineKind::Key) {
+        sections.back().keyLines.push_back(index);
+    }
 }
 
 QString ProfileText::textOf(const Line& line, qsizetype from, qsizetype to) const {
@@ -321,33 +336,30 @@ QByteArray ProfileText::withEntries(const QString& sectionName,
                                     const QList<ProfileEntry>& entries) const {
     const int s = findSection(sectionName);
     std::vector<Splice> splices;
-    // Lines for keys the section does not have yet, and where each key's line is.
+    QString added; // the lines of keys the section does not have yet
+    for (const QString& line : entryLines(s, entries, splices))
+        added += line + eol;
+    if (s < 0)
+        splices.push_back(newSection(sectionName, added));
+    else if (!added.isEmpty())
+        splices.push_back(newKeys(s, added));
+    return spliced(std::move(splices));
+}
+
+// Each entry whose key the section has becomes a splice of that key's line (the last entry of
+// a key wins); the others become the returned lines, one per key, in their first order.
+QStringList ProfileText::entryLines(int s, const QList<ProfileEntry>& entries,
+                                    std::vector<Splice>& splices) const {
     QStringList newLines;
     QHash<QString, qsizetype> newLineOfKey;
     QHash<int, size_t> spliceOfLine;
-
     for (const ProfileEntry& entry : entries) {
         const QString key = cutBlanks(entry.key);
         const QString folded = key.toCaseFolded();
         const QString value = cutBlanks(entry.value);
         const int k = s >= 0 ? findKey(s, folded) : -1;
         if (k >= 0) {
-            // The key keeps its spelling, and the blanks after the value stay (an end-of-file
-            // mark among them). In a line read as Windows-1252 the value is written in that
-            // code page too, unless the key's own bytes are UTF-8 or the value has a character
-            // the code page lacks: then the whole line is written in UTF-8.
-            const Line& line = lines[size_t(k)];
-            Splice splice{line.start, line.hasValue ? line.valueEnd : line.nameEnd, line.nameStart,
-                          line.nameEnd, QLatin1Char('=') + value};
-            if (line.windows1252 &&
-                !isValidUtf8(reinterpret_cast<const uchar*>(text.constData()) + line.nameStart,
-                             line.nameEnd - line.nameStart)) {
-                splice.windows1252 = toWindows1252(splice.added).has_value();
-                if (!splice.windows1252) {
-                    splice.added = textOf(line, line.nameStart, line.nameEnd) + splice.added;
-                    splice.keepTo = splice.keepFrom;
-                }
-            }
+            const Splice splice = keyLine(lines[size_t(k)], value);
             if (auto it = spliceOfLine.constFind(k); it != spliceOfLine.cend()) {
                 splices[*it] = splice;
             } else {
@@ -363,40 +375,65 @@ QByteArray ProfileText::withEntries(const QString& sectionName,
             newLines.append(key + QLatin1Char('=') + value);
         }
     }
+    return newLines;
+}
 
-    QString added;
-    for (const QString& line : newLines)
-        added += line + eol;
-
-    const qsizetype size = unitCount();
-    if (s < 0) {
-        // A file whose last line has no line end gets one before the new section.
-        QString section;
-        if (size > bodyStart) {
-            const char16_t last =
-                kind == Encoding::Bytes ? char16_t(uchar(text.back())) : wide.back();
-            if (last != u'\n' && last != u'\r')
-                section = eol;
+// The key keeps its spelling, and the blanks after the value stay (an end-of-file mark among
+// them). In a line read as Windows-1252 the value is written in that code page too, unless the
+// key's own bytes are UTF-8 or the value has a character the code page lacks: then the whole
+// line is written in UTF-8.
+ProfileText::Splice ProfileText::keyLine(const Line& line, const QString& value) const {
+    Splice splice{line.start, line.hasValue ? line.valueEnd : line.nameEnd, line.nameStart,
+                  line.nameEnd, QLatin1Char('=') + value};
+    if (line.windows1252 &&
+        !isValidUtf8(reinterpret_cast<const uchar*>(text.constData()) + line.nameStart,
+                     line.nameEnd - line.nameStart)) {
+        splice.windows1252 = toWindows1252(splice.added).has_value();
+        if (!splice.windows1252) {
+            splice.added = textOf(line, line.nameStart, line.nameEnd) + splice.added;
+            splice.keepTo = splice.keepFrom;
         }
-        section += QLatin1Char('[') + cutBlanks(sectionName) + QLatin1Char(']') + eol + added;
-        splices.push_back({size, size, size, size, section});
-    } else if (!added.isEmpty()) {
-        const Section& section = sections[size_t(s)];
-        const int after = section.keyLines.empty() ? section.header : section.keyLines.back();
-        qsizetype at = bodyStart;
-        if (after >= 0) {
-            const Line& line = lines[size_t(after)];
-            at = line.next;
-            if (line.next == line.end) // the last line of a file without a final line end
-                added.prepend(eol);
-        }
-        splices.push_back({at, at, at, at, added});
     }
+    return splice;
+}
 
+// A missing section goes at the end of the file, with its keys; a file whose last line has no
+// line end gets one before it.
+ProfileText::Splice ProfileText::newSection(const QString& sectionName, const QString& keys) const {
+    const qsizetype size = unitCount();
+    QString section;
+    if (size > bodyStart) {
+        const char16_t last = kind == Encoding::Bytes ? char16_t(uchar(text.back())) : wide.back();
+        if (last != u'\n' && last != u'\r')
+            section = eol;
+    }
+    section += QLatin1Char('[') + cutBlanks(sectionName) + QLatin1Char(']') + eol + keys;
+    return {size, size, size, size, section};
+}
+
+// New keys follow the section's last key, or its header.
+ProfileText::Splice ProfileText::newKeys(int s, QString keys) const {
+    const Section& section = sections[size_t(s)];
+    const int after = section.keyLines.empty() ? section.header : section.keyLines.back();
+    qsizetype at = bodyStart;
+    if (after >= 0) {
+        const Line& line = lines[size_t(after)];
+        at = line.next;
+        if (line.next == line.end) // the last line of a file without a final line end
+            keys.prepend(eol);
+    }
+    return {at, at, at, at, keys};
+}
+
+// The file's bytes with the splices made, in the file's own encoding.
+QByteArray ProfileText::spliced(std::vector<Splice> splices) const {
     std::stable_sort(splices.begin(), splices.end(),
                      [](const Splice& a, const Splice& b) { return a.from < b.from; });
+    qsizetype addedSize = 0;
+    for (const Splice& splice : splices)
+        addedSize += splice.added.size();
     QByteArray out;
-    out.reserve(text.size() + 2 * added.size() + 64);
+    out.reserve(text.size() + 2 * addedSize + 64);
     qsizetype copied = 0;
     if (kind != Encoding::Bytes)
         out += text.left(2); // the byte-order mark
@@ -411,7 +448,7 @@ QByteArray ProfileText::withEntries(const QString& sectionName,
         out += encoded(splice.added, splice.windows1252);
         copied = splice.to;
     }
-    out += unitsAsBytes(copied, size);
+    out += unitsAsBytes(copied, unitCount());
     out += oddByte;
     return out;
 }

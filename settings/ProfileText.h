@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <string>
 #include <vector>
@@ -90,6 +91,15 @@ private:
     };
 
     template <typename Unit> void parse(const Unit* data, qsizetype size);
+    template <typename Unit> Line lineAt(const Unit* data, qsizetype size, qsizetype pos);
+    template <typename Unit> static void classify(Line& line, const Unit* data);
+    void addLine(const Line& line);
+    QStringList entryLines(int section, const QList<ProfileEntry>& entries,
+                           std::vector<Splice>& splices) const;
+    Splice keyLine(const Line& line, const QString& value) const;
+    Splice newSection(const QString& sectionName, const QString& keys) const;
+    Splice newKeys(int section, QString keys) const;
+    QByteArray spliced(std::vector<Splice> splices) const;
     int findSection(const QString& name) const;
     int findKey(int section, const QString& foldedKey) const;
     QString textOf(const Line& line, qsizetype from, qsizetype to) const;
