@@ -27,10 +27,10 @@ if(TERRAVA_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
-set(TERRAVA_SANITIZER_ENVIRONMENT
-    "ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1"
-    "UBSAN_OPTIONS=halt_on_error=1:abort_on_error=1:print_stacktrace=1"
-    "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=1")
+# The options, shared with .ci/run: cmake/sanitizer-options.
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/sanitizer-options TERRAVA_SANITIZER_ENVIRONMENT
+     REGEX "^[A-Z_]+=")
+list(TRANSFORM TERRAVA_SANITIZER_ENVIRONMENT REPLACE "@SOURCE_DIR@" "${PROJECT_SOURCE_DIR}")
 
 # Gives every test of the calling directory the sanitizer options; call it deferred, so that it
 # also sees the tests added after the call:

@@ -52,4 +52,6 @@ void MessageBoxes::show(QWidget* parent, MessageKind kind, const QString& text) 
     show(parent, kind, standardCaption(kind), text);
 }
 
-void MessageBoxes::setHandler(Handler handler) { currentHandler() = std::move(handler); }
+void MessageBoxes::setHandler(Handler handler) {
+    currentHandler() = std::move(handler);
+}

@@ -14,7 +14,7 @@ RUN_PACKAGES=(
 # What the test suite needs besides: a headless X server, a window manager and their tools for
 # the real-window tests, and a private sound server for the sound tests.
 TEST_PACKAGES=(
-    xvfb xauth xdotool x11-utils openbox imagemagick pulseaudio pulseaudio-utils
+    xvfb xauth xdotool x11-utils openbox imagemagick pulseaudio pulseaudio-utils clang-format
     weston qt6-wayland dbus libglib2.0-bin at-spi2-core
 )
 # What .ci/run needs besides for its checked builds: clang with its sanitizer and fuzzer
