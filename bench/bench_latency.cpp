@@ -6,25 +6,20 @@
 
 #include "Catalogue.h"
 #include "HImages.h"
-#include "MainForm.h"
 #include "MapPoints.h"
-#include "MessageBoxes.h"
 #include "PageControl.h"
 #include "QuizState.h"
 #include "RatioReporter.h"
-#include "ScreenSize.h"
 #include "ShownPicture.h"
-#include "SilentPlayer.h"
-#include "SoundDevice.h"
 #include "SpinEdit.h"
 #include "UQuesiti.h"
+#include "WindowFixture.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStandardPaths>
 
 namespace {
 
@@ -35,14 +30,12 @@ QApplication& app() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     static QApplication application(argc, argv);
-    static bool once = [] {
-        QStandardPaths::setTestModeEnabled(true);
-        setPrimaryScreenSizeOverride(QSize(800, 600));
-        QDir::setCurrent(QStringLiteral(TERRAVA_BINARY_DIR "/game"));
-        MessageBoxes::setHandler([](const MessageRequest&) {}); // every box answered at once
-        return true;
-    }();
-    (void)once;
+    static WindowFixture fixture;
+    static MessageLog boxes; // every box answered at once, none kept
+    static const bool ready = fixture.setUpWindows();
+    if (!ready)
+        std::abort();
+    boxes.keep = false;
     return application;
 }
 

@@ -6,22 +6,17 @@
 
 #include "Entering.h"
 #include "HImages.h"
-#include "MainForm.h"
 #include "MapPoints.h"
-#include "MessageBoxes.h"
 #include "PageControl.h"
 #include "ProgressBar.h"
 #include "RadioGroup.h"
-#include "ScreenSize.h"
-#include "SilentPlayer.h"
-#include "SoundDevice.h"
+#include "WindowFixture.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QAccessible>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,7 +24,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -96,27 +90,23 @@ int checkNamed(QWidget* top, QStringList& faults) {
 
 } // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public QObject, WindowFixture {
     Q_OBJECT
+    MessageLog boxes; // "Good! " and the like
     std::unique_ptr<TMainForm> form;
     std::unique_ptr<TOKBottomDlg> dialog;
 
 private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        setPrimaryScreenSizeOverride(QSize(800, 600));
-        QDir::setCurrent(QStringLiteral(TERRAVA_BINARY_DIR "/game"));
-        MessageBoxes::setHandler([](const MessageRequest&) {}); // "Good! " and the like
-        form = std::make_unique<TMainForm>(nullptr, std::make_unique<SilentPlayer>());
+        QVERIFY(setUpWindows());
+        form = makeForm();
         form->resize(804, 551);
         dialog = std::make_unique<TOKBottomDlg>();
         dialog->setMainForm(form.get());
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(shown(form.get()));
     }
 
     void cleanupTestCase() {
-        MessageBoxes::setHandler({});
         dialog.reset();
         form.reset();
     }

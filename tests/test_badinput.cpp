@@ -11,22 +11,18 @@
 #include "Error.h"
 #include "ErrorOf.h"
 #include "HImages.h"
-#include "MainForm.h"
-#include "MessageBoxes.h"
-#include "SilentPlayer.h"
 #include "SoundDevice.h"
 #include "SpinEdit.h"
 #include "TrackBar.h"
 #include "WaveFiles.h"
 #include "WavePlayer.h"
+#include "WindowFixture.h"
 
 #include <QBuffer>
 #include <QCheckBox>
 #include <QDir>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 #include <cmath>
@@ -36,14 +32,6 @@
 extern QString PlayerName;
 
 namespace {
-
-struct Boxes {
-    QList<MessageRequest> shown;
-    Boxes() {
-        MessageBoxes::setHandler([this](const MessageRequest& r) { shown << r; });
-    }
-    ~Boxes() { MessageBoxes::setHandler({}); }
-};
 
 qint64 residentBytes() {
     QFile statm(QStringLiteral("/proc/self/statm"));
@@ -134,28 +122,20 @@ void setNonDefaults(TMainForm& form) {
 
 } // namespace
 
-class BadInputTest : public QObject {
+class BadInputTest : public QObject, WindowFixture {
     Q_OBJECT
-    QTemporaryDir dir;
     QString pictures;
-    QString configHome;
     bool haveOutput = false;
 
 private slots:
     void initTestCase() {
-        QVERIFY(dir.isValid());
-        // The settings file of these tests lives here, never in the user's own folder.
-        configHome = dir.filePath("config");
-        QVERIFY(QDir().mkpath(configHome));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome));
-        QCoreApplication::setApplicationName("Terrava");
-        QVERIFY(ProfileFile::defaultPath().startsWith(configHome + '/'));
+        QVERIFY(setUpWindows());
 
-        pictures = dir.filePath("images") + '/';
+        pictures = scratch.filePath("images") + '/';
         QVERIFY(QDir().mkpath(pictures));
         // Searchable by anyone: the unreadable-file case reads it as another user.
-        QFile::setPermissions(dir.path(),
-                              QFile::permissions(dir.path()) | QFile::ExeOther | QFile::ExeGroup);
+        QFile::setPermissions(scratch.path(), QFile::permissions(scratch.path()) | QFile::ExeOther |
+                                                  QFile::ExeGroup);
         QFile::setPermissions(pictures, QFile::permissions(pictures) | QFile::ExeOther |
                                             QFile::ExeGroup | QFile::ReadOther);
         QVERIFY(makePicture(200, 100).save(pictures + "Padania.bmp", "BMP"));
@@ -230,7 +210,7 @@ private slots:
         map.LoadPicture("Padania.bmp");
         QCOMPARE(map.ActiveHotspots().size(), std::size_t(2));
 
-        Boxes boxes;
+        MessageLog boxes;
         QString error;
         if (mode == "unreadable") {
             QVERIFY(QFile::setPermissions(path, {}));
@@ -299,13 +279,13 @@ private slots:
     void badSounds() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, why);
-        QVERIFY(QDir::setCurrent(dir.path())); // cue names are bare, as the game gives them
+        QVERIFY(QDir::setCurrent(scratch.path())); // cue names are bare, as the game gives them
         QVERIFY(writeFile("bad.wav", bytes));
         QVERIFY(writeFile("good.wav", tone({}, 200)));
         WavePlayer player;
         const QString message = openFailure(player, "bad.wav");
         QVERIFY2(message.contains(why), qPrintable(message));
-        QVERIFY2(message.contains(dir.filePath("bad.wav")), qPrintable(message));
+        QVERIFY2(message.contains(scratch.filePath("bad.wav")), qPrintable(message));
         QCOMPARE(player.lastErrorText(), message);
         QVERIFY(!player.isOpen());
         QCOMPARE(readFile("bad.wav"), bytes); // read, never touched
@@ -339,14 +319,14 @@ private slots:
         QFETCH(int, channels);
         QFETCH(int, rate);
         QFETCH(int, bits);
-        QVERIFY(QDir::setCurrent(dir.path()));
+        QVERIFY(QDir::setCurrent(scratch.path()));
         QVERIFY(
             writeFile("format.wav",
                       tone({quint16(tag), quint16(channels), quint32(rate), quint16(bits)}, 300)));
         WavePlayer player;
         const QString message = openFailure(player, "format.wav");
         if (!haveOutput) {
-            QVERIFY2(message.contains(dir.filePath("format.wav")) &&
+            QVERIFY2(message.contains(scratch.filePath("format.wav")) &&
                          message.contains("no audio output device"),
                      qPrintable(message));
             QVERIFY(!player.isOpen());
@@ -363,7 +343,7 @@ private slots:
     // An hour of stereo at 48 kHz: 690 MB of samples, a hole in the file. Opening reads only
     // the header, so resident memory does not grow by anything like the file's size.
     void hourLongSoundOpensWithoutReadingIt() {
-        QVERIFY(QDir::setCurrent(dir.path()));
+        QVERIFY(QDir::setCurrent(scratch.path()));
         const WaveFormat f{1, 2, 48000, 16};
         const quint32 dataBytes = 3600u * f.rate * f.blockAlign();
         QVERIFY(writeFile("hour.wav", waveHeader(f, dataBytes)));
@@ -420,7 +400,7 @@ private slots:
     void malformedDefinitions() {
         QFETCH(QString, bad);
         QFETCH(QString, why);
-        const QString path = dir.filePath("hotspots.txt");
+        const QString path = scratch.filePath("hotspots.txt");
         const QStringList good{"Padania.bmp/Bergamo=-1;10,10;30,30;",
                                "Padania.bmp/Milano=-3;50,50;90,80;",
                                "Etruria.bmp/Roma=4;40,40;60,40;60,60;40,60;"};
@@ -437,9 +417,9 @@ private slots:
     }
 
     void unreadableDefinitions() {
-        const QString folder = dir.filePath("folder-hotspots.txt");
+        const QString folder = scratch.filePath("folder-hotspots.txt");
         QVERIFY(QDir().mkpath(folder));
-        for (const QString& path : {dir.filePath("missing-hotspots.txt"), folder}) {
+        for (const QString& path : {scratch.filePath("missing-hotspots.txt"), folder}) {
             const QString message = errorOf([&] { ReadDefinitionLines(path); });
             QVERIFY2(message.startsWith("Cannot read the hotspot definitions " + path + ": "),
                      qPrintable(message));
@@ -465,11 +445,12 @@ private slots:
     // defaults come, the file is left alone, and a Save says it cannot write and keeps it.
     void badSettingsFiles() {
         QFETCH(QByteArray, bytes);
-        QVERIFY(QDir::setCurrent(TERRAVA_BINARY_DIR "/game"));
+        QVERIFY(QDir::setCurrent(gameFolder()));
         const QString path = ProfileFile::defaultPath();
         QVERIFY(writeFile(path, bytes));
 
-        TMainForm form(nullptr, std::make_unique<SilentPlayer>());
+        const auto owned = makeForm();
+        TMainForm& form = *owned;
         PlayerName = "Ada";
         setNonDefaults(form);
         form.LoadSettings();
@@ -481,7 +462,7 @@ private slots:
         QVERIFY(!form.SoundCheckBox->isChecked());
         QVERIFY(readFile(path) == bytes);
 
-        Boxes boxes;
+        MessageLog boxes;
         setNonDefaults(form);
         form.SaveButton->click();
         QCOMPARE(boxes.shown.size(), 1);
@@ -491,7 +472,7 @@ private slots:
                                           .arg(path)
                                           .arg(ProfileFile::MaxFileSize));
         QVERIFY(readFile(path) == bytes);
-        QCOMPARE(QDir(configHome).entryList(QDir::Files | QDir::NoDotAndDotDot),
+        QCOMPARE(QDir(configHome()).entryList(QDir::Files | QDir::NoDotAndDotDot),
                  QStringList{"terrava.ini"}); // no new file or lock left beside it
 
         // Once the bad file is gone the same window saves and reads back.

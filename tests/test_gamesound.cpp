@@ -3,51 +3,44 @@
 // The game's sound with the real wave player. Run by with-pulseaudio.sh: TERRAVA_SOUND=server
 // promises a private sound server with a silent output, TERRAVA_SOUND=none no server at all.
 
-#include "MainForm.h"
-#include "MessageBoxes.h"
-#include "ScreenSize.h"
 #include "SoundDevice.h"
 #include "SoundServer.h"
 #include "Timer.h"
+#include "WindowFixture.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTest>
 
-class GameSoundTest : public QObject {
+class GameSoundTest : public QObject, WindowFixture {
     Q_OBJECT
-    QList<MessageRequest> shown;
+    MessageLog boxes;
 
 private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        setPrimaryScreenSizeOverride(QSize(800, 600));
-        QDir::setCurrent(QStringLiteral(TERRAVA_BINARY_DIR "/game"));
-        QCoreApplication::setApplicationName("Terrava");
-        MessageBoxes::setHandler([this](const MessageRequest& r) { shown << r; });
+        QVERIFY(setUpWindows());
         if (qgetenv("TERRAVA_SOUND").isEmpty())
             QSKIP("run through with-pulseaudio.sh, which says whether a sound server is there");
     }
 
     void probeAndCuesFollowTheSoundServer() {
-        shown.clear();
+        boxes.shown.clear();
         TMainForm form;
         if (qgetenv("TERRAVA_SOUND") == "none") {
             // One box at start-up, then silence for the whole run.
-            QCOMPARE(shown.size(), 1);
-            QCOMPARE(shown[0].caption, QString("Terrava"));
-            QVERIFY2(shown[0].text.contains("Whistle.wav"), qPrintable(shown[0].text));
+            QCOMPARE(boxes.shown.size(), 1);
+            QCOMPARE(boxes.shown[0].caption, QString("Terrava"));
+            QVERIFY2(boxes.shown[0].text.contains("Whistle.wav"), qPrintable(boxes.shown[0].text));
             QVERIFY(!form.SoundAvailable);
             form.SoundCheckBox->setChecked(true);
             form.PlaySound("Cough2.wav");
             form.StartButton->click();
             form.TimerTimer();
-            QCOMPARE(shown.size(), 1);
+            QCOMPARE(boxes.shown.size(), 1);
             return;
         }
-        QVERIFY2(shown.isEmpty(), shown.isEmpty() ? "" : qPrintable(shown[0].text));
+        QVERIFY2(boxes.shown.isEmpty(),
+                 boxes.shown.isEmpty() ? "" : qPrintable(boxes.shown[0].text));
         QVERIFY(form.SoundAvailable);
         QCOMPARE(form.MediaPlayer->fileName(), QString("Whistle.wav")); // opened, not played
         QCOMPARE(form.MediaPlayer->position(), 0);
@@ -76,7 +69,7 @@ private slots:
                                      10000);
         }
         QCOMPARE(SoundServer::sinkInputs(), streams);
-        QVERIFY(shown.isEmpty());
+        QVERIFY(boxes.shown.isEmpty());
     }
 };
 

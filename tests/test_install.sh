@@ -10,22 +10,8 @@ set -eu
 build=$(cd "$1" && pwd)
 source_dir=$(cd "$2" && pwd)
 
-work=$(mktemp -d)
-game_pid=
-cleanup() {
-    if [ -n "$game_pid" ]; then
-        kill "$game_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-failures=0
-fail() {
-    printf 'FAIL: %s\n' "$*"
-    failures=$((failures + 1))
-}
-pass() { printf 'ok: %s\n' "$*"; }
+. "$(dirname "$0")/lib.sh"
+make_work
 
 # A prefix with a space and a dollar sign: the launcher and the desktop entry must quote.
 prefix="$work/in stall\$dir"
@@ -120,6 +106,7 @@ ln -s "$prefix/bin/terrava" "$work/elsewhere/terrava-link"
     exec "$work/elsewhere/terrava-link"
 ) >"$work/game.log" 2>&1 &
 game_pid=$!
+stop_at_end "$game_pid"
 sleep 3
 if kill -0 "$game_pid" 2>/dev/null; then
     pass "the installed game runs after 3 s"
@@ -129,13 +116,10 @@ if kill -0 "$game_pid" 2>/dev/null; then
         fail "its working folder is '$cwd', expected '$data'"
     [ "$exe" = "$prefix/libexec/terrava/terrava" ] && pass "it is the installed game" ||
         fail "it runs '$exe', expected the installed game"
-    kill "$game_pid"
-    wait "$game_pid" 2>/dev/null || true
 else
-    wait "$game_pid" 2>/dev/null || true
     fail "the installed game ended within 3 s: $(cat "$work/game.log")"
 fi
-game_pid=
+stop "$game_pid"
 
 # The Debian package, built into the temporary folder and unpacked there.
 if [ ! -f "$build/CPackConfig.cmake" ]; then
@@ -179,8 +163,4 @@ else
     fi
 fi
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) failed"
-    exit 1
-fi
-echo "all install checks passed"
+finish "all install checks passed"

@@ -16,12 +16,9 @@ build=$(cd "$1" && pwd)
 source_dir=$(cd "$2" && pwd)
 cache=${TERRAVA_PACKAGE_TEST_CACHE:-$build/package-test}
 suite=bookworm
-skip() {
-    echo "skipped: $*"
-    exit 77
-}
+. "$(dirname "$0")/lib.sh"
 [ "$(id -u)" -eq 0 ] || skip "the package test needs root (debootstrap and chroot)"
-command -v debootstrap >/dev/null 2>&1 || skip "debootstrap is not installed (Debian: debootstrap)"
+need debootstrap -- "Debian: debootstrap"
 
 # The first mirror of apt's sources (one-line or deb822 format) that serves the suite.
 mirror=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null | awk -v s=$suite '
@@ -35,24 +32,10 @@ if [ -z "$mirror" ]; then
 fi
 [ -n "$mirror" ] || skip "no Debian $suite mirror in /etc/apt/sources.list*"
 
-work=$(mktemp -d)
+make_work
 mounted=
-xvfb_pid=
-game_pid=
-cleanup() {
-    [ -z "$game_pid" ] || kill "$game_pid" 2>/dev/null || true
-    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
-    for dir in $mounted; do umount "$dir" 2>/dev/null || umount -l "$dir" || true; done
-    # Only /proc is ever mounted inside the roots, and it is gone now: removing them is safe.
-    rm -rf "$work"
-}
-trap cleanup EXIT
-failures=0
-fail() {
-    printf 'FAIL: %s\n' "$*"
-    failures=$((failures + 1))
-}
-pass() { printf 'ok: %s\n' "$*"; }
+# Only /proc is ever mounted inside the roots: once it is gone, removing them is safe.
+at_end 'for dir in $mounted; do umount "$dir" 2>/dev/null || umount -l "$dir" || :; done'
 
 # The minimal base, made once.
 if [ ! -f "$cache/base/.complete" ]; then
@@ -148,10 +131,8 @@ fi
 desktop=$(ls "$root"/usr/share/applications/*.desktop)
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
 if command -v Xvfb >/dev/null 2>&1 && command -v xdotool >/dev/null 2>&1 && command -v xprop >/dev/null 2>&1; then
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$work/display" 2>/dev/null &
-    xvfb_pid=$!
-    for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-    display=:$(cat "$work/display")
+    start_x_server 1280x1024x24 || die "no X server for the installed game"
+    display=$DISPLAY
     # The chroot shares this machine's abstract sockets, where the X server also listens.
     exec_line=$(sed -n 's/^Exec=//p' "$desktop")
     # chroot, env, sh and the launcher each exec the next: $! is the game's own process.
@@ -159,6 +140,7 @@ if command -v Xvfb >/dev/null 2>&1 && command -v xdotool >/dev/null 2>&1 && comm
         XDG_CONFIG_HOME=/tmp/config QT_QPA_PLATFORM=xcb \
         sh -c "cd /tmp && exec $exec_line" >"$work/game.log" 2>&1 &
     game_pid=$!
+    stop_at_end "$game_pid"
     # Every window that comes up is listed; a box in the way of the name dialog is answered
     # with Enter, as a player would, and reported.
     dialog_title=$(sed -n 's|.*<property name="windowTitle"><string>\(.*\)</string>.*|\1|p' \
@@ -200,6 +182,7 @@ else
     chroot "$root" env -i PATH=/usr/bin:/bin HOME=/root LANG=C.UTF-8 \
         XDG_CONFIG_HOME=/tmp/config QT_QPA_PLATFORM=offscreen terrava >"$work/game.log" 2>&1 &
     game_pid=$!
+    stop_at_end "$game_pid"
     sleep 3
     kill -0 "$game_pid" 2>/dev/null && pass "the installed game runs offscreen after 3 s" ||
         fail "the installed game ended within 3 s: $(cat "$work/game.log")"
@@ -207,7 +190,7 @@ fi
 kill -TERM "$game_pid" 2>/dev/null || true
 status=0
 wait "$game_pid" || status=$?
-game_pid=
+forget "$game_pid"
 # 143: ended by SIGTERM, as asked; anything else is a crash or an error.
 [ "$status" -eq 143 ] && pass "the game ends on SIGTERM" ||
     fail "the game ended with status $status on SIGTERM: $(cat "$work/game.log")"
@@ -257,8 +240,4 @@ else
     fail "apt-get install of Qt Widgets"
 fi
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) failed"
-    exit 1
-fi
-echo "all package checks passed"
+finish "all package checks passed"

@@ -5,19 +5,14 @@
 // file that the main window loads and saves.
 
 #include "Entering.h"
-#include "MainForm.h"
-#include "MessageBoxes.h"
-#include "ProfileFile.h"
-#include "ScreenSize.h"
-#include "SilentPlayer.h"
 #include "TrackBar.h"
+#include "WindowFixture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -36,10 +31,10 @@ QByteArray readFile(const QString& path) {
 
 } // namespace
 
-class PlayerEntryTest : public QObject {
+class PlayerEntryTest : public QObject, WindowFixture {
     Q_OBJECT
     QString path;
-    QList<MessageRequest> shown;
+    MessageLog boxes;
 
     // Types the name into the dialog as a player would, replacing the offered one, and presses
     // Enter; the main window then loads that player's settings.
@@ -58,16 +53,12 @@ class PlayerEntryTest : public QObject {
 
 private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        setPrimaryScreenSizeOverride(QSize(800, 600));
-        QVERIFY(QDir::setCurrent(QStringLiteral(TERRAVA_BINARY_DIR "/game")));
-        QCoreApplication::setApplicationName("Terrava");
+        QVERIFY(setUpWindows());
         path = ProfileFile::defaultPath();
-        MessageBoxes::setHandler([this](const MessageRequest& r) { shown << r; });
     }
     void init() {
         QFile::remove(path);
-        shown.clear();
+        boxes.shown.clear();
     }
     void cleanup() { QFile::remove(path); }
 
@@ -94,14 +85,14 @@ private slots:
         QFETCH(QByteArray, header);
         if (!before.isEmpty())
             QVERIFY(writeFile(path, before));
-        TMainForm form(nullptr, std::make_unique<SilentPlayer>());
-        enterName(form, typed);
+        const auto form = makeForm();
+        enterName(*form, typed);
         QCOMPARE(PlayerName, typed);
-        QCOMPARE(form.TimeTrackBar->Position(), time);
+        QCOMPARE(form->TimeTrackBar->Position(), time);
 
-        form.TimeTrackBar->setPosition(900);
-        form.SaveButton->click();
-        QVERIFY2(shown.isEmpty(), shown.isEmpty() ? "" : qPrintable(shown[0].text));
+        form->TimeTrackBar->setPosition(900);
+        form->SaveButton->click();
+        QVERIFY2(boxes.shown.isEmpty(), qPrintable(boxes.texts().join('\n')));
         const QByteArray after = readFile(path);
         QVERIFY2(after.contains(header), after.constData());
         QCOMPARE(ProfileFile(path).readInteger(typed, "Time", 0), 900);
@@ -127,18 +118,18 @@ private slots:
         QFETCH(int, time);
         QFETCH(QByteArray, kept);
         QVERIFY(writeFile(path, before));
-        TMainForm form(nullptr, std::make_unique<SilentPlayer>());
-        enterName(form, "Ada");
-        QCOMPARE(form.TimeTrackBar->Position(), time);
-        form.TimeTrackBar->setPosition(1234);
-        form.SaveButton->click();
-        QVERIFY2(shown.isEmpty(), shown.isEmpty() ? "" : qPrintable(shown[0].text));
+        const auto form = makeForm();
+        enterName(*form, "Ada");
+        QCOMPARE(form->TimeTrackBar->Position(), time);
+        form->TimeTrackBar->setPosition(1234);
+        form->SaveButton->click();
+        QVERIFY2(boxes.shown.isEmpty(), qPrintable(boxes.texts().join('\n')));
         const QByteArray after = readFile(path);
         QVERIFY(after.size() > before.size());
         QVERIFY(after.startsWith(kept) || after.endsWith(kept));
-        TMainForm again(nullptr, std::make_unique<SilentPlayer>());
-        enterName(again, "ada");
-        QCOMPARE(again.TimeTrackBar->Position(), 1234);
+        const auto again = makeForm();
+        enterName(*again, "ada");
+        QCOMPARE(again->TimeTrackBar->Position(), 1234);
     }
 };
 

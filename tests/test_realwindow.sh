@@ -13,8 +13,9 @@
 #   SOURCE-FOLDER  the source tree, for the nation map and its definitions
 #
 # Exit status 0 when all is well, 1 on a failure, 77 when Xvfb, xdotool, ImageMagick's
-# import, or with --wm openbox and xprop, is missing. A private sound server with a silent sink is started when pulseaudio is
-# installed; without one the game's sound probe fails and its error box is closed first.
+# import, or with --wm openbox and xprop, is missing. A private sound server with a silent sink
+# is started when pulseaudio is installed; without one the game's sound probe fails and its
+# error box is closed first.
 set -u
 
 wm=
@@ -28,90 +29,25 @@ game=$(cd "$1" && pwd) || exit 1
 probe=$2
 source=$3
 
-for program in Xvfb xdotool import ${wm:+openbox xprop xwininfo}; do
-    if ! command -v "$program" >/dev/null 2>&1; then
-        echo "test_realwindow: $program is not installed; skipping (install xvfb, xdotool" \
-            "and imagemagick)"
-        exit 77
-    fi
-done
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/terrava-realwindow.XXXXXX") || exit 1
-. "$(dirname "$0")/private-sound-server.sh"
-xvfb_pid=
-sound_pid=
-game_pid=
-wm_pid=
-cleanup() {
-    for pid in $game_pid $sound_pid $wm_pid $xvfb_pid; do
-        kill "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+. "$(dirname "$0")/lib.sh"
+need Xvfb xdotool import ${wm:+openbox xprop xwininfo} -- "install xvfb, xdotool and imagemagick"
+make_work
+logs=game
 step() { echo "--- $*"; }
 
-# --- the X server: the first free display number from 90 on ---
-display=
-n=90
-while [ $n -lt 140 ]; do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-        Xvfb ":$n" -screen 0 800x600x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-        xvfb_pid=$!
-        i=0
-        while [ $i -lt 100 ] && kill -0 "$xvfb_pid" 2>/dev/null; do
-            if DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1; then
-                display=":$n"
-                break
-            fi
-            sleep 0.1
-            i=$((i + 1))
-        done
-        [ -n "$display" ] && break
-        kill "$xvfb_pid" 2>/dev/null
-        wait "$xvfb_pid" 2>/dev/null
-        xvfb_pid=
-    fi
-    n=$((n + 1))
-done
-if [ -z "$display" ]; then
-    echo "test_realwindow: Xvfb did not start:"
-    cat "$work/xvfb.log"
-    exit 1
-fi
-export DISPLAY="$display"
-unset WAYLAND_DISPLAY
+start_x_server || exit 1
 export QT_QPA_PLATFORM=xcb
 geometry=$(xdotool getdisplaygeometry)
 [ "$geometry" = "800 600" ] || fail "the screen is $geometry, not 800 600"
-echo "test_realwindow: Xvfb on $display"
-
+echo "test_realwindow: Xvfb on $DISPLAY"
 if [ -n "$wm" ]; then
-    openbox --sm-disable >"$work/wm.log" 2>&1 &
-    wm_pid=$!
-    i=0
-    while [ $i -lt 100 ] && ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-        sleep 0.1
-        i=$((i + 1))
-    done
-    [ $i -lt 100 ] || { echo "test_realwindow: openbox did not start:"; cat "$work/wm.log"; exit 1; }
+    start_window_manager || exit 1
     echo "test_realwindow: openbox manages the windows"
 fi
 
 # --- a private sound server, so that the game's sound probe succeeds ---
-mkdir -p "$work/run"
-chmod 700 "$work/run"
-export XDG_RUNTIME_DIR="$work/run"
 sound=no
-start_sound_server "$work" && sound=yes
+start_sound_server && sound=yes
 echo "test_realwindow: private sound server: $sound"
 
 # The game's settings go here, never to the user's own.
@@ -153,6 +89,7 @@ wait_end() {
         if ! kill -0 "$game_pid" 2>/dev/null; then
             wait "$game_pid"
             game_status=$?
+            forget "$game_pid"
             game_pid=
             return 0
         fi
@@ -175,6 +112,7 @@ click_at() {
 start_game() {
     (cd "$game" && XDG_CONFIG_HOME="$config" exec ./terrava) >>"$work/game.log" 2>&1 &
     game_pid=$!
+    stop_at_end "$game_pid"
     if [ "$sound" = no ]; then
         # The error box of the sound probe: small, and before the name dialog.
         if box=$(wait_window 'w < 500 && h < 200'); then
@@ -381,7 +319,7 @@ if start_game; then
         [ -e "$settings" ] && fail "closing without Save wrote the settings file"
     fi
 fi
-[ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null && wait "$game_pid" 2>/dev/null
+[ -z "$game_pid" ] || stop "$game_pid"
 game_pid=
 main_id=
 
@@ -417,10 +355,4 @@ if start_game; then
 fi
 fi
 
-if [ $failures -ne 0 ]; then
-    echo "test_realwindow: $failures failures; the game said:"
-    cat "$work/game.log"
-    exit 1
-fi
-echo "test_realwindow: all passed"
-exit 0
+finish "all passed"

@@ -14,8 +14,8 @@ if [ $# -ne 1 ]; then
     exit 2
 fi
 source=$(cd "$1" && pwd)
-work=$(mktemp -d "${TMPDIR:-/tmp}/terrava-rebuild.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/lib.sh"
+make_work
 
 # The copy: the files the repository holds or would hold, none of its build folders.
 mkdir "$work/src"
@@ -40,13 +40,11 @@ build
 library=$work/build/app/libterrava_app.a
 before="Questions per Session"
 after="Questions per Round"
-grep -q "$before" "$library" || { echo "FAIL: the library holds no \"$before\""; exit 1; }
+grep -q "$before" "$library" || die "the library holds no \"$before\""
 sed -i "s|<string>$before</string>|<string>$after</string>|" "$work/src/content/MainForm.ui"
-grep -q "$after" "$work/src/content/MainForm.ui" || { echo "FAIL: the edit did not apply"; exit 1; }
+grep -q "$after" "$work/src/content/MainForm.ui" || die "the edit did not apply"
 build
 
-if ! grep -q "$after" "$library"; then
-    echo "FAIL: after one build the library still lacks the edited caption \"$after\""
-    exit 1
-fi
-echo "test_rebuild: one build carried the layout edit into the windows' library"
+grep -q "$after" "$library" ||
+    die "after one build the library still lacks the edited caption \"$after\""
+finish "one build carried the layout edit into the windows' library"

@@ -10,12 +10,8 @@
 set -eu
 mode=$1
 source_dir=$(cd "$2" && pwd)
-for tool in reuse git; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "skipped: $tool is not installed (Debian: $tool)"
-        exit 77
-    fi
-done
+. "$(dirname "$0")/lib.sh"
+need reuse git -- "Debian: reuse, git"
 
 if [ "$mode" = tree ]; then
     if reuse --root "$source_dir" lint; then
@@ -26,20 +22,13 @@ if [ "$mode" = tree ]; then
     exit 1
 fi
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+make_work
 copy=$work/copy
 mkdir "$copy"
 (cd "$source_dir" && git ls-files -z --cached --others --exclude-standard |
     xargs -0 cp --parents -t "$copy")
 git -C "$copy" init -q
 git -C "$copy" add -A
-failures=0
-fail() {
-    printf 'FAIL: %s\n' "$*"
-    failures=$((failures + 1))
-}
-
 # The files that start with #!, and that line.
 first_lines() {
     (cd "$copy" && git ls-files | while read -r f; do
@@ -68,8 +57,4 @@ done
 
 reuse --root "$copy" lint >"$work/lint.log" 2>&1 || fail "reuse lint after spdx-headers: $(cat "$work/lint.log")"
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) failed"
-    exit 1
-fi
-echo "spdx-headers makes the copy REUSE-compliant, and a second run changes nothing"
+finish "spdx-headers makes the copy REUSE-compliant, and a second run changes nothing"

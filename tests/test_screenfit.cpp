@@ -7,20 +7,17 @@
 #include "Entering.h"
 #include "Error.h"
 #include "FormScaling.h"
-#include "MainForm.h"
-#include "MessageBoxes.h"
 #include "MulDiv.h"
 #include "PageControl.h"
 #include "QuizRandom.h"
 #include "RadioGroup.h"
 #include "ScreenSize.h"
-#include "SilentPlayer.h"
 #include "SpinEdit.h"
 #include "TrackBar.h"
 #include "UQuesiti.h"
+#include "WindowFixture.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -28,18 +25,12 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStackedWidget>
-#include <QStandardPaths>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTest>
 
 namespace {
-
-std::unique_ptr<TMainForm> makeForm(QSize screen, QRect available) {
-    setPrimaryScreenOverride(screen, available);
-    return std::make_unique<TMainForm>(nullptr, std::make_unique<SilentPlayer>());
-}
 
 // The part of a control its page and parents show, in the window's client coordinates.
 QRect shownPart(const QWidget* w, const QWidget* form) {
@@ -77,17 +68,20 @@ QString focusedControl(TMainForm* form) {
 
 } // namespace
 
-class ScreenFitTest : public QObject {
+class ScreenFitTest : public QObject, WindowFixture {
     Q_OBJECT
+    MessageLog boxes;
+
+    std::unique_ptr<TMainForm> makeForm(QSize screen, QRect available) {
+        setPrimaryScreenOverride(screen, available);
+        return WindowFixture::makeForm();
+    }
 
 private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QDir::setCurrent(QStringLiteral(TERRAVA_BINARY_DIR "/game"));
-        MessageBoxes::setHandler([](const MessageRequest&) {});
+        QVERIFY(setUpWindows());
         ProgramRandom.Randomize(4321);
     }
-    void cleanupTestCase() { MessageBoxes::setHandler({}); }
 
     void windowFitsTheAvailableArea_data() {
         QTest::addColumn<QSize>("screen");
@@ -118,8 +112,7 @@ private slots:
         qInfo("%dx%d, available %dx%d: M = %d", screen.width(), screen.height(), available.width(),
               available.height(), m);
         QCOMPARE(form->size(), QSize(MulDiv(804, m, 693), MulDiv(551, m, 693)));
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(shown(form.get()));
         // Maximised on that screen: the client area is the available area less the frame.
         const QRect client = available.marginsRemoved(WindowFrameAllowance);
         for (int page = 0; page < form->PageControl->count(); ++page) {
@@ -150,7 +143,7 @@ private slots:
         setPrimaryScreenSizeOverride(QSize());
         QCOMPARE(PrimaryScreenSize(), QSize(1920, 1080));
         QCOMPARE(PrimaryScreenAvailableGeometry().size(), QSize(1920, 1080));
-        auto form = std::make_unique<TMainForm>(nullptr, std::make_unique<SilentPlayer>());
+        auto form = WindowFixture::makeForm();
         QCOMPARE(form->size(), QSize(MulDiv(804, 1308, 693), MulDiv(551, 1308, 693)));
     }
 
@@ -168,8 +161,7 @@ private slots:
         form->SpinEdit->setValue(5);
         form->StartButton->click();
         form->PageControl->setActivePage(form->Questions);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(shown(form.get()));
 
         // The tabs: 150 x 30 as laid out, scaled like everything else.
         const QTabBar* tabs = form->PageControl->findChild<QTabBar*>();

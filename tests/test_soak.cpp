@@ -10,26 +10,20 @@
 
 #include "Catalogue.h"
 #include "HImages.h"
-#include "MainForm.h"
-#include "MessageBoxes.h"
 #include "PageControl.h"
 #include "ProgressBar.h"
 #include "QuizRandom.h"
 #include "RadioGroup.h"
-#include "ScreenSize.h"
-#include "SilentPlayer.h"
-#include "SoundDevice.h"
 #include "SpinEdit.h"
 #include "Timer.h"
 #include "TrackBar.h"
+#include "WindowFixture.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTest>
 #include <malloc.h>
 #include <unistd.h>
@@ -70,11 +64,10 @@ QHash<QString, QPoint> clickablePoints(THyperImages* map) {
 
 } // namespace
 
-class SoakTest : public QObject {
+class SoakTest : public QObject, WindowFixture {
     Q_OBJECT
-    QTemporaryDir config;
+    MessageLog boxes;
     std::unique_ptr<TMainForm> form;
-    SilentPlayer* player = nullptr;
     QHash<QString, QPoint> nationPoints;
     QHash<QString, QHash<QString, QPoint>> townPoints; // by picture file
     QHash<QString, QStringList> regionsOfTown;         // the region names, in definition order
@@ -185,20 +178,13 @@ class SoakTest : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY(config.isValid());
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path())); // nothing is saved
-        setPrimaryScreenSizeOverride(QSize(800, 600));
-        QVERIFY(QDir::setCurrent(QStringLiteral(TERRAVA_BINARY_DIR "/game")));
-        QCoreApplication::setApplicationName("Terrava");
-        MessageBoxes::setHandler([this](const MessageRequest& r) { onBox(r); });
-
-        auto sound = std::make_unique<SilentPlayer>();
-        player = sound.get();
-        form = std::make_unique<TMainForm>(nullptr, std::move(sound));
+        QVERIFY(setUpWindows());
+        boxes.keep = false; // the sessions' thousands of boxes would read as a leak
+        boxes.onShow = [this](const MessageRequest& r) { onBox(r); };
+        form = makeForm();
         ProgramRandom.Randomize(777);
         form->resize(804, 551);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(shown(form.get()));
 
         form->PageControl->setActivePage(form->Nation);
         nationPoints = clickablePoints(form->NationHyperImages);
@@ -217,10 +203,7 @@ private slots:
         form->SoundCheckBox->setChecked(true); // the cues go to the silent player
     }
 
-    void cleanupTestCase() {
-        form.reset();
-        MessageBoxes::setHandler({});
-    }
+    void cleanupTestCase() { form.reset(); }
 
     void manyWholeSessions() {
         const int sessions = qEnvironmentVariableIsSet("TERRAVA_SOAK_SESSIONS")

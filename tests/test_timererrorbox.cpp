@@ -4,50 +4,29 @@
 // An error raised by the timer's own handler: its box comes once the handler has returned, so
 // that the clock keeps running while the box is open, as it does under any other message.
 
-#include "MainForm.h"
-#include "MessageBoxes.h"
 #include "ProgressBar.h"
-#include "ScreenSize.h"
-#include "SilentPlayer.h"
 #include "Timer.h"
 #include "TrackBar.h"
+#include "WindowFixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
-namespace {
-
-// Plays every cue but one, whose file is missing.
-std::unique_ptr<SilentPlayer> playerMissing(const QString& file) {
-    auto player = std::make_unique<SilentPlayer>();
-    player->missing = file;
-    return player;
-}
-
-} // namespace
-
-class TimerErrorBoxTest : public QObject {
+class TimerErrorBoxTest : public QObject, WindowFixture {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        setPrimaryScreenSizeOverride(QSize(800, 600));
-        QVERIFY(QDir::setCurrent(QStringLiteral(TERRAVA_BINARY_DIR "/game")));
-        QCoreApplication::setApplicationName("Terrava");
-    }
+    void initTestCase() { QVERIFY(setUpWindows()); }
 
     void clockRunsWhileTheErrorBoxIsOpen() {
-        TMainForm form(nullptr, playerMissing("Movehit1.wav"));
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const auto owned = makeForm(false, "Movehit1.wav");
+        TMainForm& form = *owned;
+        QVERIFY(shown(&form));
         form.SoundCheckBox->setChecked(true);
         form.TimeTrackBar->setPosition(20);
         form.StartButton->click();
@@ -93,23 +72,22 @@ private slots:
     }
 
     void failedTimeUpCueSkipsTheMessage() {
-        TMainForm form(nullptr, playerMissing("Moan.wav"));
-        QList<MessageRequest> shown;
-        MessageBoxes::setHandler([&](const MessageRequest& r) { shown << r; });
+        const auto owned = makeForm(false, "Moan.wav");
+        TMainForm& form = *owned;
+        MessageLog boxes;
         form.SoundCheckBox->setChecked(true);
         form.StartButton->click();
         form.ProgressBar->setPosition(1);
         form.TimerTimer();
-        QVERIFY(shown.isEmpty()); // the handler returns first
+        QVERIFY(boxes.shown.isEmpty()); // the handler returns first
         QVERIFY(!form.Timer->Enabled());
-        QTRY_COMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].caption, QString("Terrava"));
-        QCOMPARE(shown[0].kind, MessageKind::Error);
-        QCOMPARE(shown[0].text,
+        QTRY_COMPARE(boxes.shown.size(), 1);
+        QCOMPARE(boxes.shown[0].caption, QString("Terrava"));
+        QCOMPARE(boxes.shown[0].kind, MessageKind::Error);
+        QCOMPARE(boxes.shown[0].text,
                  QString("Cannot play sound file \"Moan.wav\": the file is missing."));
         QTest::qWait(50);
-        QCOMPARE(shown.size(), 1); // no "Time Up!" after it
-        MessageBoxes::setHandler({});
+        QCOMPARE(boxes.shown.size(), 1); // no "Time Up!" after it
     }
 };
 

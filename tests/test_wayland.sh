@@ -26,48 +26,19 @@ game=$(cd "$1" && pwd) || exit 1
 plugins=$2
 app_id=$3
 
-skip() {
-    echo "test_wayland: $*; skipped"
-    exit 77
-}
-command -v weston >/dev/null 2>&1 || skip "weston is not installed (install weston)"
+. "$(dirname "$0")/lib.sh"
+need weston -- "install weston"
 ls "$plugins"/platforms/libqwayland-*.so >/dev/null 2>&1 ||
     skip "Qt's wayland platform is not installed (install qt6-wayland)"
-for program in dbus-daemon gdbus; do
-    command -v $program >/dev/null 2>&1 || skip "$program is not installed"
-done
+need dbus-daemon gdbus
 [ -f /usr/share/dbus-1/services/org.a11y.Bus.service ] ||
     skip "the accessibility bus is not installed (install at-spi2-core)"
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/terrava-wayland.XXXXXX") || exit 1
-. "$(dirname "$0")/private-sound-server.sh"
-weston_pid=
-bus_pid=
-sound_pid=
-game_pid=
-cleanup() {
-    for pid in $game_pid $sound_pid $bus_pid $weston_pid; do
-        kill "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-fail() {
-    echo "FAIL: $*"
-    for log in weston bus game; do
-        echo "--- $log log"
-        tail -n 20 "$work/$log.log" 2>/dev/null
-    done
-    exit 1
-}
-
-# Everything lives in a runtime folder of its own: the compositor's socket, the buses.
-mkdir -p "$work/run" "$work/config"
-chmod 700 "$work/run"
-export XDG_RUNTIME_DIR="$work/run"
+# Everything lives in the runtime folder of the work folder: the compositor's socket, the
+# buses, the sound server.
+make_work
+logs="weston bus game"
+mkdir -p "$work/config"
 export XDG_CONFIG_HOME="$work/config"
 unset DISPLAY WAYLAND_SOCKET
 socket=terrava-test
@@ -75,10 +46,11 @@ socket=terrava-test
 weston --backend=headless-backend.so --socket=$socket --idle-time=0 --debug \
     >"$work/weston.log" 2>&1 &
 weston_pid=$!
+stop_at_end "$weston_pid"
 i=0
 until [ -S "$XDG_RUNTIME_DIR/$socket" ]; do
-    kill -0 "$weston_pid" 2>/dev/null || fail "weston did not start"
-    [ $i -lt 100 ] || fail "weston made no socket"
+    kill -0 "$weston_pid" 2>/dev/null || die "weston did not start"
+    [ $i -lt 100 ] || die "weston made no socket"
     sleep 0.1
     i=$((i + 1))
 done
@@ -88,10 +60,11 @@ export WAYLAND_DISPLAY=$socket
 # switches it on.
 dbus-daemon --session --nofork --print-address=3 3>"$work/bus.address" >"$work/bus.log" 2>&1 &
 bus_pid=$!
+stop_at_end "$bus_pid"
 i=0
 until [ -s "$work/bus.address" ]; do
-    kill -0 "$bus_pid" 2>/dev/null || fail "the session bus did not start"
-    [ $i -lt 100 ] || fail "the session bus gave no address"
+    kill -0 "$bus_pid" 2>/dev/null || die "the session bus did not start"
+    [ $i -lt 100 ] || die "the session bus gave no address"
     sleep 0.1
     i=$((i + 1))
 done
@@ -99,17 +72,18 @@ DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus.address")
 export DBUS_SESSION_BUS_ADDRESS
 a11y=$(gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
     --method org.a11y.Bus.GetAddress 2>>"$work/bus.log" | sed -n "s/^('\(.*\)',)$/\1/p")
-[ -n "$a11y" ] || fail "the accessibility bus did not start"
+[ -n "$a11y" ] || die "the accessibility bus did not start"
 gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
     --method org.freedesktop.DBus.Properties.Set org.a11y.Status IsEnabled "<true>" \
-    >/dev/null 2>>"$work/bus.log" || fail "the accessibility bus could not be switched on"
+    >/dev/null 2>>"$work/bus.log" || die "the accessibility bus could not be switched on"
 
 # A private sound server with a silent sink, so that the game's sound probe succeeds, as on a
 # player's desktop.
-start_sound_server "$work" || true
+start_sound_server || :
 
 (cd "$game" && QT_QPA_PLATFORM=wayland exec ./terrava) >"$work/game.log" 2>&1 &
 game_pid=$!
+stop_at_end "$game_pid"
 
 # --- the game as the accessibility bus shows it ---
 
@@ -155,7 +129,7 @@ i=0
 answered=no
 main_window=
 while [ $i -lt 300 ] && [ -z "$main_window" ]; do
-    kill -0 "$game_pid" 2>/dev/null || fail "the game ended"
+    kill -0 "$game_pid" 2>/dev/null || die "the game ended"
     if [ -z "$app" ]; then
         app=$(gdbus call --address "$a11y" --dest org.a11y.atspi.Registry \
             --object-path /org/a11y/atspi/accessible/root \
@@ -176,8 +150,8 @@ while [ $i -lt 300 ] && [ -z "$main_window" ]; do
                 elif [ $answered = no ] && edit=$(find_named "$window" "Your name" 1) &&
                     button=$(find_named "$window" OK 1); then
                     call "$edit" org.a11y.atspi.EditableText.SetTextContents "Wayland" \
-                        >/dev/null || fail "the name could not be typed"
-                    press "$button" || fail "OK could not be pressed"
+                        >/dev/null || die "the name could not be typed"
+                    press "$button" || die "OK could not be pressed"
                     answered=yes
                     echo "test_wayland: typed a name into the name dialog and pressed OK"
                 fi
@@ -188,13 +162,13 @@ while [ $i -lt 300 ] && [ -z "$main_window" ]; do
     [ -n "$main_window" ] || sleep 0.1
     i=$((i + 1))
 done
-[ $answered = yes ] || fail "the name dialog never showed (windows: $(cat "$work/windows"))"
-[ -n "$main_window" ] || fail "the main window never showed (windows: $(cat "$work/windows"))"
+[ $answered = yes ] || die "the name dialog never showed (windows: $(cat "$work/windows"))"
+[ -n "$main_window" ] || die "the main window never showed (windows: $(cat "$work/windows"))"
 echo "test_wayland: the main window shows"
 for window in $(children /org/a11y/atspi/accessible/root); do
     if [ "$window" != "$main_window" ] && showing "$window" &&
         [ "$(name "$window")" = "Terrava by Velimor" ]; then
-        fail "the name dialog is still shown beside the main window"
+        die "the name dialog is still shown beside the main window"
     fi
 done
 
@@ -202,11 +176,10 @@ done
 i=0
 until timeout 5 weston-debug scene-graph 2>/dev/null >"$work/scene" &&
     grep -q "top-level window 'Terrava by Velimor' of $app_id" "$work/scene"; do
-    [ $i -lt 50 ] || fail "weston maps no window 'Terrava by Velimor' of $app_id:
+    [ $i -lt 50 ] || die "weston maps no window 'Terrava by Velimor' of $app_id:
 $(grep -i "top-level" "$work/scene")"
     sleep 0.1
     i=$((i + 1))
 done
 echo "test_wayland: weston shows the window 'Terrava by Velimor' of $app_id"
-echo "test_wayland: all well"
-exit 0
+finish "all well"

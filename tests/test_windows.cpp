@@ -7,19 +7,17 @@
 #include "HImages.h"
 #include "MainForm.h"
 #include "MapPoints.h"
-#include "MessageBoxes.h"
 #include "PageControl.h"
 #include "ProgressBar.h"
 #include "QuizRandom.h"
 #include "RadioGroup.h"
-#include "ScreenSize.h"
 #include "ShellOpen.h"
-#include "SilentPlayer.h"
 #include "SoundDevice.h"
 #include "SpinEdit.h"
 #include "Timer.h"
 #include "TrackBar.h"
 #include "UQuesiti.h"
+#include "WindowFixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -34,32 +32,12 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
 namespace {
-
-struct Boxes {
-    QList<MessageRequest> shown;
-    std::function<void(const MessageRequest&)> onShow;
-    Boxes() {
-        MessageBoxes::setHandler([this](const MessageRequest& r) {
-            shown << r;
-            if (onShow)
-                onShow(r);
-        });
-    }
-    ~Boxes() { MessageBoxes::setHandler({}); }
-    QStringList texts() const {
-        QStringList t;
-        for (const auto& r : shown)
-            t << r.text;
-        return t;
-    }
-};
 
 // Counts the events of one type that reach an object.
 class EventCounter : public QObject {
@@ -116,19 +94,14 @@ QVariant layoutValue(QWidget* w, const QString& property) {
 
 } // namespace
 
-class WindowsTest : public QObject {
+class WindowsTest : public QObject, WindowFixture {
     Q_OBJECT
     std::unique_ptr<TMainForm> form;
-    SilentPlayer* player = nullptr;
     QHash<QString, QPoint> nationPoints;
 
-    void makeForm(bool soundFails = false) {
-        auto sound = std::make_unique<SilentPlayer>();
-        sound->failing = soundFails;
-        player = sound.get();
-        form = std::make_unique<TMainForm>(nullptr, std::move(sound));
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    void showForm(bool soundFails = false) {
+        form = makeForm(soundFails);
+        QVERIFY(shown(form.get()));
     }
 
     // Plays the right answer for the town asked: its region on the nation map, then the town.
@@ -155,15 +128,12 @@ class WindowsTest : public QObject {
 
 private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        setPrimaryScreenSizeOverride(QSize(800, 600)); // the layout's own screen
-        QDir::setCurrent(QStringLiteral(TERRAVA_BINARY_DIR "/game"));
-        QCoreApplication::setApplicationName("Terrava");
+        QVERIFY(setUpWindows());
         TMainForm::SeedClock = [] { return FixedSeed; };
     }
 
     void init() {
-        makeForm();
+        showForm();
         nationPoints = clickablePoints(form->NationHyperImages);
     }
     void cleanup() { form.reset(); }
@@ -321,7 +291,7 @@ private slots:
     }
 
     void missingRegionPictureIsReportedAndTheTabStillChanges() {
-        Boxes boxes;
+        MessageLog boxes;
         form->RegionsHyperImages->setPicturesDir(QDir::tempPath() + "/no-such-folder");
         form->PageControl->setActivePage(form->Nation);
         form->ShowRegion(3);
@@ -333,7 +303,7 @@ private slots:
     void creationSeedsTheGeneratorFromTheClock() {
         form.reset();
         ProgramRandom.Randomize(1);
-        makeForm();
+        showForm();
         QCOMPARE(ProgramRandom.RandSeed, FixedSeed);
     }
 
@@ -363,7 +333,7 @@ private slots:
     }
 
     void wrongAnswersCostThePenaltyRightOnesHalfTheBonus() {
-        Boxes boxes;
+        MessageLog boxes;
         form->StartButton->click();
         form->TownsTrackBar->setPosition(5);
         form->ProgressBar->setPosition(50);
@@ -403,7 +373,7 @@ private slots:
     }
 
     void failedWhistleLeavesTheFoundTownForTheNextTabChange() {
-        Boxes boxes;
+        MessageLog boxes;
         form->StartButton->click();
         player->failing = true;
         findAskedTown();
@@ -419,7 +389,7 @@ private slots:
     }
 
     void aWholeSessionPlayedToTheEnd() {
-        Boxes boxes;
+        MessageLog boxes;
         form->SpinEdit->setValue(5);
         form->StartButton->click();
         for (int i = 0; i < 5; ++i)
@@ -435,7 +405,7 @@ private slots:
     }
 
     void timeRunsOutWhileGoodIsOpen() {
-        Boxes boxes;
+        MessageLog boxes;
         form->StartButton->click();
         form->ProgressBar->setPosition(1);
         form->TownsTrackBar->setPosition(4);
@@ -457,7 +427,7 @@ private slots:
     }
 
     void timerDrainsAndStopsAtZero() {
-        Boxes boxes;
+        MessageLog boxes;
         form->StartButton->click();
         form->ProgressBar->setPosition(2);
         form->TimerTimer();
@@ -530,7 +500,7 @@ private slots:
         form->SaveButton->click();
 
         form.reset();
-        makeForm();
+        showForm();
         PlayerName = "ROUND TRIP"; // names match without regard to case
         form->LoadSettings();
         QVERIFY(form->ListBox->item(3)->isSelected());
@@ -619,8 +589,8 @@ private slots:
 
     void failedProbeReportsOnceThenSilence() {
         form.reset();
-        Boxes boxes;
-        makeForm(true);
+        MessageLog boxes;
+        showForm(true);
         QCOMPARE(boxes.shown.size(), 1);
         QCOMPARE(boxes.shown[0].caption, QString("Terrava"));
         QCOMPARE(boxes.shown[0].text,
@@ -638,7 +608,7 @@ private slots:
     }
 
     void soundOffPlaysNothing() {
-        Boxes boxes;
+        MessageLog boxes;
         form->SoundCheckBox->setChecked(false);
         form->StartButton->click();
         form->PlaySound("Cough2.wav");
@@ -691,17 +661,15 @@ private slots:
     }
 
     void refusedSaveIsReportedWithThePath() {
-        Boxes boxes;
-        const QString blocker = QDir::tempPath() + "/terrava-not-a-folder";
+        MessageLog boxes;
+        const QString blocker = scratch.filePath("not-a-folder");
         QFile file(blocker);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
         qputenv("XDG_CONFIG_HOME", blocker.toUtf8()); // a folder that cannot be made
-        QStandardPaths::setTestModeEnabled(false);
         const QString path = ProfileFile::defaultPath();
         form->SaveButton->click();
-        QStandardPaths::setTestModeEnabled(true);
-        qunsetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome()));
         QFile::remove(blocker);
         QCOMPARE(boxes.shown.size(), 1);
         QCOMPARE(boxes.shown[0].caption, QString("Terrava"));

@@ -19,25 +19,10 @@ if [ $# -eq 0 ]; then
     exit 2
 fi
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/terrava-sound.XXXXXX") || exit 1
-server_pid=
-cleanup() {
-    if [ -n "$server_pid" ]; then
-        kill "$server_pid" 2>/dev/null
-        wait "$server_pid" 2>/dev/null
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-mkdir -p "$work/run" "$work/config/pulse"
-chmod 700 "$work/run"
-printf 'autospawn = no\n' >"$work/client.conf"
-export XDG_RUNTIME_DIR="$work/run"
+. "$(dirname "$0")/lib.sh"
+make_work
+mkdir -p "$work/config/pulse"
 export XDG_CONFIG_HOME="$work/config"
-export PULSE_RUNTIME_PATH="$work/run/pulse"
-export PULSE_CLIENTCONFIG="$work/client.conf"
 # Read after the system's and the user's own settings of the sound library, so these win.
 printf '[general]\ndrivers = pulse\n[pulse]\nspawn-server = false\n' >"$work/alsoft.conf"
 printf '[pulse]\nspawn-server = false\n' >"$work/alsoft-any.conf"
@@ -46,51 +31,16 @@ export ALSOFT_CONF="$work/alsoft.conf"
 export ALSOFT_DRIVERS=pulse
 
 status=0
-
-if command -v pulseaudio >/dev/null 2>&1 && command -v pactl >/dev/null 2>&1; then
-    socket="$work/run/native"
-    export PULSE_SERVER="unix:$socket"
-    # As root the server runs with a warning about it; that is expected here.
-    pulseaudio --daemonize=no --exit-idle-time=-1 -n --use-pid-file=no \
-        --disable-shm=yes --log-target=stderr --log-level=error \
-        --load="module-native-protocol-unix socket=$socket auth-anonymous=1" \
-        --load="module-null-sink sink_name=terrava_null" \
-        >"$work/server.log" 2>&1 &
-    server_pid=$!
-    # Should this script be killed outright, the server must not outlive it.
-    wrapper_pid=$$
-    (
-        while kill -0 "$wrapper_pid" 2>/dev/null; do sleep 1; done
-        kill "$server_pid" 2>/dev/null
-        sleep 1
-        rm -rf "$work"
-    ) >/dev/null 2>&1 </dev/null &
-
-    ready=no
-    i=0
-    while [ $i -lt 100 ]; do
-        if pactl info >/dev/null 2>&1; then
-            ready=yes
-            break
-        fi
-        if ! kill -0 "$server_pid" 2>/dev/null; then
-            break
-        fi
-        sleep 0.1
-        i=$((i + 1))
-    done
-    if [ "$ready" = yes ]; then
-        pactl set-default-sink terrava_null >/dev/null 2>&1
-        echo "with-pulseaudio: private sound server ready; running the sound cases"
-        TERRAVA_SOUND=server "$@" || status=1
-    else
-        echo "with-pulseaudio: the private sound server did not start:" >&2
-        cat "$work/server.log" >&2
-        status=1
-    fi
-    kill "$server_pid" 2>/dev/null
-    wait "$server_pid" 2>/dev/null
-    server_pid=
+started=0
+start_sound_server || started=$?
+if [ $started -eq 0 ]; then
+    echo "with-pulseaudio: private sound server ready; running the sound cases"
+    TERRAVA_SOUND=server "$@" || status=1
+    stop "$sound_pid"
+elif [ $started -eq 1 ]; then
+    echo "with-pulseaudio: the private sound server did not start:" >&2
+    cat "$work/sound.log" >&2
+    status=1
 else
     echo "with-pulseaudio: pulseaudio or pactl is not installed; running only the cases" \
         "that need no sound device"
