@@ -541,8 +541,9 @@ private slots:
         QTRY_VERIFY(!ScalingVariants());
     }
 
-    // Every content hotspot, clicked in the middle of where the map draws it, is hit: at the
-    // sizes the maps get on 800 x 600, 1024 x 768, 1920 x 1080 and 2560 x 1440 screens.
+    // Every content hotspot, clicked in the middle of where the map draws it, is hit, and the
+    // pointer there makes it hot: its name as the hint, the pixels under the pointer inverted.
+    // At the sizes the maps get on 800 x 600, 1024 x 768, 1920 x 1080 and 2560 x 1440 screens.
     void contentHotspotsAreHitWhereTheyAreDrawn_data() {
         QTest::addColumn<QString>("picture");
         QTest::addColumn<QString>("definitions");
@@ -571,6 +572,8 @@ private slots:
         map.setHotspotsDef(ReadDefinitionLines(definitions));
         map.setPicturesDir(QFileInfo(picture).path());
         map.LoadPicture(QFileInfo(picture).fileName());
+        map.setInvertOnHot(true);
+        map.setHintOnHot(true);
         map.show();
         QVERIFY(QTest::qWaitForWindowExposed(&map));
         QString clicked;
@@ -595,14 +598,20 @@ private slots:
                     for (int dx = -1; dx <= 1; ++dx)
                         marks.setPixel(middles[i] + QPoint(dx, dy), qRgb(0, 0, 0));
             map.setPicture(QPixmap::fromImage(marks)); // same size: same layout, same hotspots
+            QEvent leave(QEvent::Leave);               // no hotspot inverted on the shot
+            QApplication::sendEvent(map.PaintArea(), &leave);
             const QImage shot = map.PaintArea()->grab().toImage();
             for (int i : group) {
                 const QPoint expected((middles[i].x() + 0.5) * ratio,
                                       (middles[i].y() + 0.5) * ratio);
                 const QPoint at = drawnMark(shot, expected);
                 QTest::mouseClick(map.PaintArea(), Qt::LeftButton, {}, at);
+                moveTo(map.PaintArea(), at);
+                const QRgb hot =
+                    map.PaintArea()->grab(QRect(at, QSize(1, 1))).toImage().pixel(0, 0);
                 const QString name = map.hotspotMap().nameOfActive(i);
-                if (clicked != name)
+                if (clicked != name || map.PaintArea()->hint() != name ||
+                    hot != (shot.pixel(at) ^ 0x00FFFFFFu))
                     missed << QString("%1 at %2,%3").arg(name).arg(at.x()).arg(at.y());
             }
         }
