@@ -711,6 +711,27 @@ private slots:
         QCOMPARE(form->NationHyperImages->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(form->RegionsHyperImages->HotCursor(), int(crHandPoint));
     }
+
+    // A penalty that empties the bar leaves the clock running: the time is up at the next
+    // timer event, not at the click.
+    void penaltyEmptiesTheBarAndTheNextTimerEventEndsTheTime() {
+        MessageLog boxes;
+        form->StartButton->click();
+        form->TownsTrackBar->setPosition(5);
+        form->ProgressBar->setPosition(3);
+        form->RegionsHyperImages->LoadPicture("Padania.bmp");
+        const QHash<QString, QPoint> towns = clickablePoints(form->RegionsHyperImages);
+        const QString asked = form->TownToFindLabel->text();
+        clickMap(form->RegionsHyperImages,
+                 towns.value(towns.keys().first() == asked ? towns.keys().last()
+                                                           : towns.keys().first()));
+        QCOMPARE(form->ProgressBar->Position(), 0);
+        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(form->Timer->Enabled());
+        form->TimerTimer();
+        QCOMPARE(boxes.texts(), QStringList{"Time Up!"});
+        QVERIFY(!form->Timer->Enabled());
+    }
 };
 
 QTEST_MAIN(WindowsTest)
