@@ -11,14 +11,15 @@ namespace Translations {
 
 QStringList wantedLanguages(const QLocale& locale) {
     QStringList languages;
+    QStringList generic; // "it" after every "it_IT": the nearest first
     for (QString language : locale.uiLanguages()) {
         language.replace(QLatin1Char('-'), QLatin1Char('_'));
         if (language == QLatin1String("C") || language.startsWith(QLatin1String("en")))
             break;
         languages << language;
-        if (const qsizetype cut = language.indexOf(QLatin1Char('_')); cut > 0)
-            languages << language.left(cut); // "it" after "it_IT"
+        generic << language.section(QLatin1Char('_'), 0, 0);
     }
+    languages << generic;
     languages.removeDuplicates();
     return languages;
 }
