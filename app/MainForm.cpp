@@ -22,6 +22,7 @@
 #include "SpinEdit.h"
 #include "Timer.h"
 #include "TrackBar.h"
+#include "Translations.h"
 #include "UQuesiti.h"
 #include "WavePlayer.h"
 #include "ui_MainForm.h"
@@ -92,8 +93,9 @@ TMainForm::TMainForm(QWidget* parent, std::unique_ptr<SoundDevice> soundDevice)
     RegionsHyperImages->setPictureVariant(QStringLiteral(":/content/Padania@4x.png"));
     NationHyperImages->Loaded();
     RegionsHyperImages->Loaded();
+    Spellings = TownSpellings::readFile(QStringLiteral(":/content/towns.csv"));
 
-    questions = std::make_unique<RadioGroupQuestions>(*RadioGroup);
+    questions = std::make_unique<RadioGroupQuestions>(*RadioGroup, Spellings);
     towns = std::make_unique<ListBoxTowns>(*ListBox);
     cues = std::make_unique<TSoundCues>(*MediaPlayer);
     connectHandlers();
@@ -145,7 +147,8 @@ void TMainForm::FormClose() {
 void TMainForm::FillList(THyperImages* map, QListWidget* list) {
     list->clear();
     for (const QString& town : TownNames(map->HotspotsDef())) {
-        auto* item = new QListWidgetItem(town, list);
+        auto* item = new QListWidgetItem(Spellings.shown(town), list);
+        item->setData(TownNameRole, town);
         item->setSizeHint(QSize(0, 20));
     }
 }
@@ -188,12 +191,14 @@ void TMainForm::SaveButtonClick() {
 QStringList TMainForm::townList() const {
     QStringList towns;
     for (int i = 0; i < ListBox->count(); ++i)
-        towns << ListBox->item(i)->text();
+        towns << TownOfItem(*ListBox->item(i));
     return towns;
 }
 
 void TMainForm::HelpButtonClick() {
-    ShellOpen::open(QDir::currentPath() + QStringLiteral("/images/help.html"));
+    // The page in the desktop's language where there is one.
+    ShellOpen::open(Translations::localisedPage(QDir::currentPath() + QStringLiteral("/images"),
+                                                QStringLiteral("help.html")));
 }
 
 void TMainForm::ColorButtonClick() {

@@ -5,6 +5,7 @@
 #include "ColorChooser.h"
 #include "ProfileFile.h"
 #include "SoundDevice.h"
+#include "TownSpellings.h"
 
 #include <QWidget>
 #include <cstdint>
@@ -111,6 +112,10 @@ public:
     std::unique_ptr<TSession> Session;
     bool FoundFlag = false;
 
+    // The town asked, by its name in the definitions; its label shows its spelling.
+    QString TownToFind;
+    TownSpellings Spellings;
+
     QColor windowColor() const;
 
 protected:
@@ -120,6 +125,7 @@ protected:
 private:
     void connectHandlers();
     void setWindowColor(const QColor& color);
+    void showTownToFind(const QString& town);
     QStringList townList() const;
 
     std::unique_ptr<Ui::MainForm> ui;

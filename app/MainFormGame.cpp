@@ -40,7 +40,7 @@ void TMainForm::StartButtonClick() {
     Timer->setInterval(TimeTrackBar->Position());
     // The new session replaces a running one; its creation asks the first town.
     Session = std::make_unique<TSession>(*questions, *towns);
-    setCaption(TownToFindLabel, RadioGroup->item(RadioGroup->ItemIndex()));
+    showTownToFind(RadioGroup->item(RadioGroup->ItemIndex()));
     PageControl->setActivePage(Nation);
 }
 
@@ -57,13 +57,13 @@ void TMainForm::RegionsHyperImagesImageMouseDown(int X, int Y) {
     QString name;
     if (!RegionsHyperImages->HotspotAt(X, Y, name))
         return;
-    setCaption(HotSpotLabel, name);
-    switch (judgeAnswer(name, TownToFindLabel->text())) {
+    setCaption(HotSpotLabel, Spellings.shown(name));
+    switch (judgeAnswer(name, TownToFind)) {
     case Answer::Right:
         FoundFlag = true;
         PlaySound(Cues::Whistle);
         // The timer keeps running while the message waits: the time may run out meanwhile.
-        MessageBoxes::show(this, MessageKind::Information, QStringLiteral("Good! "));
+        MessageBoxes::show(this, MessageKind::Information, tr("Good! "));
         if (Session)
             Session->MarkFound();
         ProgressBar->setPosition(
@@ -101,18 +101,22 @@ void TMainForm::NewTown() {
     if (!Session)
         return;
     const QString town = Session->NextTown();
-    setCaption(TownToFindLabel, town);
+    showTownToFind(town);
     if (!town.isEmpty())
         return;
     PlaySound(Cues::Applause);
     Timer->setEnabled(false);
-    MessageBoxes::show(this, MessageKind::Information,
-                       QStringLiteral("Very good! You have found them all!"));
+    MessageBoxes::show(this, MessageKind::Information, tr("Very good! You have found them all!"));
     Session.reset();
 }
 
+void TMainForm::showTownToFind(const QString& town) {
+    TownToFind = town;
+    setCaption(TownToFindLabel, Spellings.shown(town));
+}
+
 void TMainForm::RadioGroupClick() {
-    setCaption(TownToFindLabel, RadioGroup->item(RadioGroup->ItemIndex()));
+    showTownToFind(RadioGroup->item(RadioGroup->ItemIndex()));
     FoundFlag = false;
 }
 
@@ -129,7 +133,7 @@ void TMainForm::TimerTimer() {
                 throw;
             }
             Timer->setEnabled(false);
-            MessageBoxes::show(this, MessageKind::Error, QStringLiteral("Time Up!"));
+            MessageBoxes::show(this, MessageKind::Error, tr("Time Up!"));
             return;
         }
         cues->Tick(SoundCheckBox->isChecked());

@@ -5,6 +5,7 @@
 #include "Entering.h"
 #include "ErrorBox.h"
 #include "MainForm.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QFont>
@@ -13,6 +14,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Terrava"));
+    Translations::install(); // the desktop's language, before the first window is made
     // The desktop entry and the installed icon carry the app id; on X11 the window class stays
     // "Terrava" (the application's name), which the desktop entry names as its window class.
     QGuiApplication::setDesktopFileName(QStringLiteral(TERRAVA_APP_ID));

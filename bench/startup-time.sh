@@ -90,8 +90,10 @@ measure() {
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
 
+# The name dialog's title, in English or in the desktop's language (LANG, LANGUAGE).
+game_title="Terrava (by|di) Velimor"
 : >"$work/game" && : >"$work/floor"
-measure "$build/game/terrava" "Terrava by Velimor" >/dev/null # warm the caches
+measure "$build/game/terrava" "$game_title" >/dev/null # warm the caches
 measure "$build/bench/minimal_window" "Floor window" >/dev/null
 : >"$work/game" && : >"$work/floor"
 failed=0
@@ -110,7 +112,7 @@ record() {
     exit 1
 }
 for _ in $(seq "$runs"); do
-    record "$build/game/terrava" "Terrava by Velimor" "$work/game"
+    record "$build/game/terrava" "$game_title" "$work/game"
     record "$build/bench/minimal_window" "Floor window" "$work/floor"
 done
 

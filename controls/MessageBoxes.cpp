@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MessageBoxes.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace {
@@ -26,11 +27,11 @@ QMessageBox::Icon iconOf(MessageKind kind) {
 QString MessageBoxes::standardCaption(MessageKind kind) {
     switch (kind) {
     case MessageKind::Information:
-        return QStringLiteral("Information");
+        return QCoreApplication::translate("MessageBoxes", "Information");
     case MessageKind::Warning:
-        return QStringLiteral("Warning");
+        return QCoreApplication::translate("MessageBoxes", "Warning");
     case MessageKind::Error:
-        return QStringLiteral("Error");
+        return QCoreApplication::translate("MessageBoxes", "Error");
     }
     return {};
 }

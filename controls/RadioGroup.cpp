@@ -54,8 +54,12 @@ QString TRadioGroup::item(int index) const {
 }
 
 void TRadioGroup::addItem(const QString& text) {
+    addItem(text, text);
+}
+
+void TRadioGroup::addItem(const QString& text, const QString& shown) {
     items << text;
-    auto* b = new TownButton(text, this);
+    auto* b = new TownButton(shown, this);
     b->setAutoExclusive(false); // the group keeps the selection itself, -1 included
     if (testAttribute(Qt::WA_SetStyle))
         b->setStyle(style()); // a style given to the group is its buttons' too

@@ -27,6 +27,8 @@ public:
     QString item(int index) const;
     QStringList Items() const { return items; }
     void addItem(const QString& text);
+    // An item whose button shows another text than the item's own: the town's spelling.
+    void addItem(const QString& text, const QString& shown);
     void clear();
 
     int ItemIndex() const { return itemIndex; }

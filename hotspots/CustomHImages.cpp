@@ -143,16 +143,14 @@ void TCustomHyperImages::LoadPicture(const QString& FileName) {
         UpdateLayout();
         return;
     }
-    const QString cr = QStringLiteral("\r");
+    const QString notFound = tr("File %1 not found.").arg(name) + QLatin1Char('\r');
     if (!picturesDir.isEmpty())
         MessageBoxes::show(this, MessageKind::Error,
-                           QStringLiteral("File ") + name + QStringLiteral(" not found.") + cr +
-                               QStringLiteral("The file should be in directory :") + cr +
+                           notFound + tr("The file should be in directory :") + QLatin1Char('\r') +
                                picturesDir);
     else
         MessageBoxes::show(this, MessageKind::Error,
-                           QStringLiteral("File ") + name + QStringLiteral(" not found.") + cr +
-                               QStringLiteral("The PicturesDir property is not set."));
+                           notFound + tr("The PicturesDir property is not set."));
 }
 
 void TCustomHyperImages::UpdateLayout() {

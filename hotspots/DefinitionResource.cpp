@@ -5,12 +5,14 @@
 #include "Error.h"
 #include "HotspotDefinition.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 QStringList ReadDefinitionFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw TerravaError(QStringLiteral("Cannot read the hotspot definitions %1: %2")
+        throw TerravaError(QCoreApplication::translate("DefinitionResource",
+                                                       "Cannot read the hotspot definitions %1: %2")
                                .arg(path, file.errorString()));
     QString text = QString::fromUtf8(file.readAll());
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -27,8 +29,10 @@ QStringList ReadDefinitionLines(const QString& path) {
         try {
             ParseHotspot(lines[i]);
         } catch (const TerravaError& e) {
-            throw TerravaError(
-                QStringLiteral("%1, line %2: %3").arg(path).arg(i + 1).arg(e.message()));
+            throw TerravaError(QCoreApplication::translate("DefinitionResource", "%1, line %2: %3")
+                                   .arg(path)
+                                   .arg(i + 1)
+                                   .arg(e.message()));
         }
     }
     return lines;

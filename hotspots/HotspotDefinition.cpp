@@ -4,13 +4,16 @@
 
 #include "Error.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <limits>
 
 namespace {
 
 [[noreturn]] void malformed(const QString& line, const QString& what) {
-    throw TerravaError(QStringLiteral("The hotspot definition '%1' %2").arg(line, what));
+    throw TerravaError(
+        QCoreApplication::translate("HotspotDefinition", "The hotspot definition '%1' %2")
+            .arg(line, what));
 }
 
 int hexDigit(QChar c) {
@@ -27,7 +30,9 @@ int hexDigit(QChar c) {
 
 std::int32_t StrToInt(const QString& text) {
     auto invalid = [&]() -> std::int32_t {
-        throw TerravaError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw TerravaError(
+            QCoreApplication::translate("HotspotDefinition", "'%1' is not a valid integer value")
+                .arg(text));
     };
     qsizetype i = 0;
     const qsizetype n = text.size();
@@ -84,22 +89,27 @@ THotspotRec ParseHotspot(const QString& line) {
     THotspotRec rec;
     const qsizetype slash = line.indexOf(QLatin1Char('/'));
     if (slash < 0)
-        malformed(line, QStringLiteral("has no \"/\" after its picture name"));
+        malformed(line, QCoreApplication::translate("HotspotDefinition",
+                                                    "has no \"/\" after its picture name"));
     if (line.indexOf(QLatin1Char('='), slash + 1) < 0)
-        malformed(line, QStringLiteral("has no \"=\" after its name"));
+        malformed(line,
+                  QCoreApplication::translate("HotspotDefinition", "has no \"=\" after its name"));
     const DefinitionParts parts = SplitDefinition(line);
     rec.Name = parts.name.left(MaxHotspotNameLength);
 
     const QString rest = line.mid(parts.picture.size() + parts.name.size() + 2);
     qsizetype pos = rest.indexOf(QLatin1Char(';'));
     if (pos < 0)
-        malformed(line, QStringLiteral("has no \";\" after its shape code"));
+        malformed(line, QCoreApplication::translate("HotspotDefinition",
+                                                    "has no \";\" after its shape code"));
     const std::int32_t code = StrToInt(rest.left(pos));
     ++pos;
     if (code > MaxHotspotPoints)
-        malformed(line, QStringLiteral("has a polygon of %1 corners; at most %2 are allowed")
-                            .arg(code)
-                            .arg(MaxHotspotPoints));
+        malformed(line,
+                  QCoreApplication::translate("HotspotDefinition",
+                                              "has a polygon of %1 corners; at most %2 are allowed")
+                      .arg(code)
+                      .arg(MaxHotspotPoints));
     if (code > 0) {
         rec.Count = code;
         rec.Shape = skPolygon;
@@ -111,13 +121,17 @@ THotspotRec ParseHotspot(const QString& line) {
     int read = 0;
     while (pos < rest.size()) {
         if (read == MaxHotspotPoints)
-            malformed(line, QStringLiteral("has more than %1 points").arg(MaxHotspotPoints));
+            malformed(line,
+                      QCoreApplication::translate("HotspotDefinition", "has more than %1 points")
+                          .arg(MaxHotspotPoints));
         const qsizetype comma = rest.indexOf(QLatin1Char(','), pos);
         if (comma < 0)
-            malformed(line, QStringLiteral("has no \",\" after an x value"));
+            malformed(line, QCoreApplication::translate("HotspotDefinition",
+                                                        "has no \",\" after an x value"));
         const qsizetype semicolon = rest.indexOf(QLatin1Char(';'), comma + 1);
         if (semicolon < 0)
-            malformed(line, QStringLiteral("has no \";\" after a y value"));
+            malformed(line, QCoreApplication::translate("HotspotDefinition",
+                                                        "has no \";\" after a y value"));
         rec.Points[std::size_t(read)].x = StrToInt(rest.mid(pos, comma - pos));
         rec.Points[std::size_t(read)].y = StrToInt(rest.mid(comma + 1, semicolon - comma - 1));
         ++read;

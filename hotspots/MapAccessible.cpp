@@ -5,6 +5,7 @@
 #include "CustomHImages.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -48,10 +49,10 @@ void InstallMapAccessibility() {
 
 QString PictureOnShow(const TCustomHyperImages& map) {
     if (map.PictureImage().isNull())
-        return QStringLiteral("No picture on show");
+        return QCoreApplication::translate("MapAccessible", "No picture on show");
     const QString name = QFileInfo(map.PictureFilename()).completeBaseName();
-    return QStringLiteral("Picture on show: ") +
-           (name.isEmpty() ? QStringLiteral("unnamed") : name);
+    return QCoreApplication::translate("MapAccessible", "Picture on show: %1")
+        .arg(name.isEmpty() ? QCoreApplication::translate("MapAccessible", "unnamed") : name);
 }
 
 void NotifyPictureShown(TCustomHyperImages* map) {

@@ -4,6 +4,7 @@
 
 #include "Error.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,10 +20,10 @@ namespace {
 // file, or nothing when the rest is left to the reader to judge.
 QString bitmapProblem(QFile& file) {
     if (file.size() == 0)
-        return QStringLiteral("the file is empty");
+        return QCoreApplication::translate("PictureFile", "the file is empty");
     const QByteArray head = file.peek(34); // the file header and the start of the info header
     if (!head.startsWith("BM"))
-        return QStringLiteral("the file is not a BMP picture");
+        return QCoreApplication::translate("PictureFile", "the file is not a BMP picture");
     if (head.size() < 26)
         return {};
     std::array<uchar, 34> bytes{}; // a fixed copy: the fields past the end of a short head read 0
@@ -47,13 +48,17 @@ QString bitmapProblem(QFile& file) {
     // Shown pictures have 32 bits a pixel, whatever the file's depth.
     if (const int limitMb = QImageReader::allocationLimit();
         limitMb > 0 && width * height * 4 > qint64(limitMb) * 1024 * 1024)
-        return QStringLiteral("its header announces %1 x %2 pixels, more than a picture may have")
+        return QCoreApplication::translate(
+                   "PictureFile",
+                   "its header announces %1 x %2 pixels, more than a picture may have")
             .arg(width)
             .arg(height);
     const qint64 needed = qint64(u32(10)) + (width * bits + 31) / 32 * 4 * height;
     if (runLength || file.size() >= needed)
         return {};
-    return QStringLiteral("the file is cut short: it holds %1 bytes of the %2 its header announces")
+    return QCoreApplication::translate(
+               "PictureFile",
+               "the file is cut short: it holds %1 bytes of the %2 its header announces")
         .arg(file.size())
         .arg(needed);
 }
@@ -64,14 +69,17 @@ QImage ReadPictureFile(const QString& path, const QString& name) {
     const QString extension = QFileInfo(name).suffix().toLower();
     if (extension == QLatin1String("wmf") || extension == QLatin1String("emf"))
         throw TerravaError(
-            QStringLiteral("Cannot show %1: metafile pictures (.%2) have no reader here")
+            QCoreApplication::translate(
+                "PictureFile", "Cannot show %1: metafile pictures (.%2) have no reader here")
                 .arg(path, extension));
     if (extension != QLatin1String("bmp") && extension != QLatin1String("ico"))
         throw TerravaError(
-            QStringLiteral("Unknown picture file extension (.%1)").arg(QFileInfo(name).suffix()));
+            QCoreApplication::translate("PictureFile", "Unknown picture file extension (.%1)")
+                .arg(QFileInfo(name).suffix()));
     const auto cannotRead = [&](const QString& why) {
-        return TerravaError(QStringLiteral("Cannot read the picture %1: %2")
-                                .arg(QDir::toNativeSeparators(path), why));
+        return TerravaError(
+            QCoreApplication::translate("PictureFile", "Cannot read the picture %1: %2")
+                .arg(QDir::toNativeSeparators(path), why));
     };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -226,13 +226,16 @@ void CheckHighResolutionVariant(const QString& variantFile, QSize pictureSize) {
     QImageReader reader(variantFile);
     const QSize size = reader.size();
     if (!size.isValid())
-        throw TerravaError(QStringLiteral("Cannot read the picture %1: %2")
-                               .arg(QDir::toNativeSeparators(variantFile), reader.errorString()));
+        throw TerravaError(
+            QCoreApplication::translate("ShownPicture", "Cannot read the picture %1: %2")
+                .arg(QDir::toNativeSeparators(variantFile), reader.errorString()));
     const QSize expected = pictureSize * VariantFactor;
     if (size != expected)
         throw TerravaError(
-            QStringLiteral("The picture %1 is %2 x %3 pixels; as the high-resolution variant of "
-                           "a picture of %4 x %5 it must be %6 x %7")
+            QCoreApplication::translate(
+                "ShownPicture",
+                "The picture %1 is %2 x %3 pixels; as the high-resolution variant of "
+                "a picture of %4 x %5 it must be %6 x %7")
                 .arg(QDir::toNativeSeparators(variantFile))
                 .arg(size.width())
                 .arg(size.height())

@@ -4,6 +4,7 @@
 
 #include "Error.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // The two controls a quiz session works on, as the session relies on them. The main window
@@ -11,7 +12,8 @@
 
 // The list controls' index error, "List index out of bounds (%d)".
 inline TerravaError ListIndexError(int index) {
-    return TerravaError(QStringLiteral("List index out of bounds (%1)").arg(index));
+    return TerravaError(
+        QCoreApplication::translate("QuizControls", "List index out of bounds (%1)").arg(index));
 }
 
 // The radio group "Towns": the session's towns as items, one radio button each, created

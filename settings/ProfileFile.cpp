@@ -4,6 +4,7 @@
 
 #include "ProfileValues.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -63,8 +64,8 @@ std::filesystem::path fsPath(const QString& path) {
 } // namespace
 
 ProfileWriteError::ProfileWriteError(const QString& path, const QString& reason)
-    : TerravaError(
-          QStringLiteral("Unable to write to %1: %2").arg(QDir::toNativeSeparators(path), reason)),
+    : TerravaError(QCoreApplication::translate("ProfileFile", "Unable to write to %1: %2")
+                       .arg(QDir::toNativeSeparators(path), reason)),
       why(reason) {}
 
 ProfileSnapshot::ProfileSnapshot(State state, ProfileText text, QString problem)
@@ -107,21 +108,26 @@ ProfileSnapshot ProfileFile::load() const {
     if (!info.exists())
         return ProfileSnapshot(State::Missing, ProfileText());
     if (info.isDir())
-        return unreadable(QStringLiteral("it is a folder"));
+        return unreadable(QCoreApplication::translate("ProfileFile", "it is a folder"));
     if (!info.isFile())
-        return unreadable(QStringLiteral("it is not a file but a device or pipe"));
+        return unreadable(
+            QCoreApplication::translate("ProfileFile", "it is not a file but a device or pipe"));
     if (info.size() > MaxFileSize)
-        return unreadable(QStringLiteral("it is larger than %1 bytes").arg(MaxFileSize));
+        return unreadable(QCoreApplication::translate("ProfileFile", "it is larger than %1 bytes")
+                              .arg(MaxFileSize));
 
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
-        return unreadable(QStringLiteral("it cannot be opened (%1)").arg(file.errorString()));
+        return unreadable(QCoreApplication::translate("ProfileFile", "it cannot be opened (%1)")
+                              .arg(file.errorString()));
     // Read one byte more than allowed, in case the file grew since its size was taken.
     QByteArray bytes = file.read(MaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return unreadable(QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+        return unreadable(QCoreApplication::translate("ProfileFile", "it cannot be read (%1)")
+                              .arg(file.errorString()));
     if (bytes.size() > MaxFileSize)
-        return unreadable(QStringLiteral("it is larger than %1 bytes").arg(MaxFileSize));
+        return unreadable(QCoreApplication::translate("ProfileFile", "it is larger than %1 bytes")
+                              .arg(MaxFileSize));
     return ProfileSnapshot(State::Read, ProfileText(std::move(bytes)));
 }
 
@@ -150,7 +156,7 @@ void ProfileFile::setBeforeReplaceHook(std::function<void(const QString&)> hook)
 void ProfileFile::write(const QString& section, const QList<ProfileEntry>& entries) {
     checkStorable(section, entries);
     if (!QDir().mkpath(QFileInfo(filePath).absolutePath()))
-        refuse(QStringLiteral("its folder cannot be made"));
+        refuse(QCoreApplication::translate("ProfileFile", "its folder cannot be made"));
     QLockFile lock(filePath + QStringLiteral(".lock"));
     takeLock(lock);
     const ProfileSnapshot current = load();
@@ -161,8 +167,9 @@ void ProfileFile::write(const QString& section, const QList<ProfileEntry>& entri
 
 void ProfileFile::checkStorable(const QString& section, const QList<ProfileEntry>& entries) const {
     const auto cannotStore = [this](const QString& problem) {
-        return TerravaError(QStringLiteral("Cannot store this setting in %1: %2")
-                                .arg(QDir::toNativeSeparators(filePath), problem));
+        return TerravaError(
+            QCoreApplication::translate("ProfileFile", "Cannot store this setting in %1: %2")
+                .arg(QDir::toNativeSeparators(filePath), problem));
     };
     // Checked apart from the entries: a write of no entries still adds the section's header.
     if (const QString problem = ProfileText::problemWithSection(section); !problem.isEmpty())
@@ -184,9 +191,10 @@ void ProfileFile::takeLock(QLockFile& lock) const {
     const QDeadlineTimer deadline(LockTimeoutMs);
     while (!lock.tryLock(0)) {
         if (lock.error() != QLockFile::LockFailedError)
-            refuse(QStringLiteral("its lock file cannot be made"));
+            refuse(QCoreApplication::translate("ProfileFile", "its lock file cannot be made"));
         if (deadline.hasExpired())
-            refuse(QStringLiteral("another copy of the program kept it locked"));
+            refuse(QCoreApplication::translate("ProfileFile",
+                                               "another copy of the program kept it locked"));
         QThread::msleep(2);
     }
 }
@@ -199,7 +207,7 @@ void ProfileFile::replaceWith(const QByteArray& bytes) const {
     const QString targetFolder = targetInfo.absolutePath();
     // Renaming would replace even a read-only file; one made read-only stays as it is.
     if (targetInfo.exists() && !targetInfo.isWritable())
-        refuse(QStringLiteral("it is read-only"));
+        refuse(QCoreApplication::translate("ProfileFile", "it is read-only"));
 
     // Under the lock no other write is under way, so new files left beside the target are
     // what a crashed write left behind.
@@ -211,9 +219,11 @@ void ProfileFile::replaceWith(const QByteArray& bytes) const {
         QDir(targetFolder).filePath(targetInfo.fileName() + QStringLiteral(".XXXXXX.new")));
     if (!newFile.open())
         refuse(
-            QStringLiteral("a new file cannot be made beside it (%1)").arg(newFile.errorString()));
+            QCoreApplication::translate("ProfileFile", "a new file cannot be made beside it (%1)")
+                .arg(newFile.errorString()));
     if (newFile.write(bytes) != bytes.size() || !newFile.flush() || !syncToDisk(newFile.handle()))
-        refuse(QStringLiteral("the new file cannot be written (%1)").arg(newFile.errorString()));
+        refuse(QCoreApplication::translate("ProfileFile", "the new file cannot be written (%1)")
+                   .arg(newFile.errorString()));
     newFile.setPermissions(targetInfo.exists() ? targetInfo.permissions()
                                                : QFile::ReadOwner | QFile::WriteOwner |
                                                      QFile::ReadGroup | QFile::ReadOther);
@@ -225,7 +235,7 @@ void ProfileFile::replaceWith(const QByteArray& bytes) const {
     std::error_code error;
     std::filesystem::rename(fsPath(newFile.fileName()), fsPath(target), error);
     if (error)
-        refuse(QStringLiteral("the new file cannot replace it (%1)")
+        refuse(QCoreApplication::translate("ProfileFile", "the new file cannot replace it (%1)")
                    .arg(QString::fromStdString(error.message())));
     newFile.setAutoRemove(false);
     syncFolder(targetFolder);

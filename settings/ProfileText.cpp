@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProfileText.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <algorithm>
 
@@ -141,7 +142,9 @@ bool hasLineBreak(const QString& s) {
 
 QString ProfileText::problemWithSection(const QString& section) {
     if (hasLineBreak(section))
-        return QStringLiteral("the section name \"%1\" holds a line break").arg(section);
+        return QCoreApplication::translate("ProfileText",
+                                           "the section name \"%1\" holds a line break")
+            .arg(section);
     return {};
 }
 
@@ -150,15 +153,18 @@ QString ProfileText::problemWithEntry(const QString& section, const ProfileEntry
         return problem;
     const QString key = cutBlanks(entry.key);
     if (hasLineBreak(key))
-        return QStringLiteral("the key \"%1\" holds a line break").arg(key);
+        return QCoreApplication::translate("ProfileText", "the key \"%1\" holds a line break")
+            .arg(key);
     if (key.isEmpty())
-        return QStringLiteral("a key is empty");
+        return QCoreApplication::translate("ProfileText", "a key is empty");
     if (key.contains(u'='))
-        return QStringLiteral("the key \"%1\" holds \"=\"").arg(key);
+        return QCoreApplication::translate("ProfileText", "the key \"%1\" holds \"=\"").arg(key);
     if (key.startsWith(u'[') || key.startsWith(u';'))
-        return QStringLiteral("the key \"%1\" starts with \"%2\"").arg(key, key.left(1));
+        return QCoreApplication::translate("ProfileText", "the key \"%1\" starts with \"%2\"")
+            .arg(key, key.left(1));
     if (hasLineBreak(entry.value))
-        return QStringLiteral("the value of \"%1\" holds a line break").arg(key);
+        return QCoreApplication::translate("ProfileText", "the value of \"%1\" holds a line break")
+            .arg(key);
     return {};
 }
 

@@ -7,6 +7,7 @@
 
 #include <AL/al.h>
 #include <AL/alext.h>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <algorithm>
@@ -61,11 +62,13 @@ ALenum chooseFormat(WaveStream& stream) {
         stream.setSampleType(Type::Int16);
         return format;
     }
-    throw WaveFailure{WaveError::UnsupportedFormat,
-                      QStringLiteral("Sound file %1 cannot be played on the audio output: it has "
-                                     "%2 channels, and the output takes 1, 2, 4, 6, 7 or 8")
-                          .arg(quoted(stream.path()))
-                          .arg(stream.channelCount())};
+    throw WaveFailure{
+        WaveError::UnsupportedFormat,
+        QCoreApplication::translate("WavePlayer",
+                                    "Sound file %1 cannot be played on the audio output: it has "
+                                    "%2 channels, and the output takes 1, 2, 4, 6, 7 or 8")
+            .arg(quoted(stream.path()))
+            .arg(stream.channelCount())};
 }
 
 } // namespace
@@ -272,12 +275,15 @@ void WavePlayer::open() {
     close();
     try {
         if (soundFileName.isEmpty())
-            throw WaveFailure{WaveError::FileNotFound, QStringLiteral("No sound file name given")};
+            throw WaveFailure{
+                WaveError::FileNotFound,
+                QCoreApplication::translate("WavePlayer", "No sound file name given")};
         auto stream = WaveStream::openFile(soundFileName);
         if (!SoundOutput::instance().ready())
             throw WaveFailure{WaveError::NoOutputDevice,
-                              QStringLiteral("Cannot play sound file %1: no audio output device "
-                                             "is available")
+                              QCoreApplication::translate(
+                                  "WavePlayer", "Cannot play sound file %1: no audio output device "
+                                                "is available")
                                   .arg(quoted(stream->path()))};
         const ALenum format = chooseFormat(*stream);
         device = std::make_unique<Device>(std::move(stream), format);
@@ -295,12 +301,14 @@ void WavePlayer::close() {
 
 void WavePlayer::play() {
     if (!device) {
-        setError(WaveError::NotOpen, QStringLiteral("No MCI device open"));
+        setError(WaveError::NotOpen,
+                 QCoreApplication::translate("WavePlayer", "No MCI device open"));
         return;
     }
     if (!device->start()) {
         setError(WaveError::PlaybackFailed,
-                 QStringLiteral("Cannot play sound file %1: the audio output refused to play it")
+                 QCoreApplication::translate(
+                     "WavePlayer", "Cannot play sound file %1: the audio output refused to play it")
                      .arg(quoted(device->stream->path())));
         return;
     }
@@ -316,7 +324,7 @@ qint64 WavePlayer::position() {
 
 qint64 WavePlayer::length() {
     if (!device)
-        throw TerravaError(QStringLiteral("No MCI device open"));
+        throw TerravaError(QCoreApplication::translate("WavePlayer", "No MCI device open"));
     setError(WaveError::None);
     return device->stream->lengthMs();
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WaveStream.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -53,14 +54,17 @@ WaveFailure openFailure(const QString& path) {
     switch (sf_error(nullptr)) {
     case SF_ERR_SYSTEM:
         return {WaveError::CannotReadFile,
-                QStringLiteral("Cannot read sound file %1: %2").arg(quoted(path), why)};
+                QCoreApplication::translate("WaveStream", "Cannot read sound file %1: %2")
+                    .arg(quoted(path), why)};
     case SF_ERR_UNSUPPORTED_ENCODING:
         return {WaveError::UnsupportedFormat,
-                QStringLiteral("Sound file %1 uses a wave encoding that cannot be played (%2)")
+                QCoreApplication::translate(
+                    "WaveStream", "Sound file %1 uses a wave encoding that cannot be played (%2)")
                     .arg(quoted(path), why)};
     default:
         return {WaveError::NotWaveFile,
-                QStringLiteral("Sound file %1 is not a wave file, or is damaged (%2)")
+                QCoreApplication::translate("WaveStream",
+                                            "Sound file %1 is not a wave file, or is damaged (%2)")
                     .arg(quoted(path), why)};
     }
 }
@@ -71,16 +75,20 @@ std::unique_ptr<WaveStream> WaveStream::openFile(const QString& fileName) {
     const QFileInfo info(fileName);
     const QString path = info.absoluteFilePath();
     if (!info.exists())
-        throw WaveFailure{WaveError::FileNotFound,
-                          QStringLiteral("Sound file %1 not found").arg(quoted(path))};
+        throw WaveFailure{
+            WaveError::FileNotFound,
+            QCoreApplication::translate("WaveStream", "Sound file %1 not found").arg(quoted(path))};
     // A pipe or device would block the open or never end.
     if (!info.isFile())
-        throw WaveFailure{WaveError::CannotReadFile,
-                          QStringLiteral("Sound file %1 is not a regular file").arg(quoted(path))};
-    if (info.size() == 0)
         throw WaveFailure{
-            WaveError::NotWaveFile,
-            QStringLiteral("Sound file %1 is not a wave file (it is empty)").arg(quoted(path))};
+            WaveError::CannotReadFile,
+            QCoreApplication::translate("WaveStream", "Sound file %1 is not a regular file")
+                .arg(quoted(path))};
+    if (info.size() == 0)
+        throw WaveFailure{WaveError::NotWaveFile,
+                          QCoreApplication::translate(
+                              "WaveStream", "Sound file %1 is not a wave file (it is empty)")
+                              .arg(quoted(path))};
 
     SF_INFO sfInfo{};
     SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &sfInfo);
@@ -89,15 +97,17 @@ std::unique_ptr<WaveStream> WaveStream::openFile(const QString& fileName) {
     if (!isWaveContainer(sfInfo.format)) {
         sf_close(file);
         throw WaveFailure{WaveError::NotWaveFile,
-                          QStringLiteral("Sound file %1 is not a wave file (it holds another "
-                                         "kind of sound data)")
+                          QCoreApplication::translate(
+                              "WaveStream", "Sound file %1 is not a wave file (it holds another "
+                                            "kind of sound data)")
                               .arg(quoted(path))};
     }
     if (sfInfo.channels <= 0 || sfInfo.samplerate <= 0 || sfInfo.frames < 0) {
         sf_close(file);
         throw WaveFailure{WaveError::NotWaveFile,
-                          QStringLiteral("Sound file %1 is not a wave file (its header is "
-                                         "damaged)")
+                          QCoreApplication::translate(
+                              "WaveStream", "Sound file %1 is not a wave file (its header is "
+                                            "damaged)")
                               .arg(quoted(path))};
     }
     std::unique_ptr<WaveStream> stream(new WaveStream(file, path, sfInfo.frames, sfInfo.samplerate,

@@ -111,7 +111,7 @@ class SoakTest : public QObject, WindowFixture {
     // Answers the town asked: its region on the nation map, then the town on the region's
     // map. Returns false when the town could not be found on any picture.
     bool answer() {
-        const QString town = form->TownToFindLabel->text();
+        const QString town = form->TownToFind;
         for (const QString& region : regionsOfTown.value(town)) {
             if (form->PageControl->ActivePage() != form->Nation)
                 form->PageControl->setActivePage(form->Nation);
@@ -163,7 +163,7 @@ class SoakTest : public QObject, WindowFixture {
                 timeUpInNextGood = true;
             else if (asked == dawdleAt)
                 QTRY_VERIFY_WITH_TIMEOUT(!form->Timer->Enabled(), 10000);
-            const QString town = form->TownToFindLabel->text();
+            const QString town = form->TownToFind;
             QVERIFY2(!town.isEmpty(), qPrintable(QString("question %1").arg(asked)));
             QVERIFY2(answer(), qPrintable("no clickable place for " + town));
             QVERIFY(!form->RadioGroup->itemEnabled(asked) || sessionsDone > before);

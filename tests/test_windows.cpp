@@ -106,7 +106,7 @@ class WindowsTest : public QObject, WindowFixture {
 
     // Plays the right answer for the town asked: its region on the nation map, then the town.
     void findAskedTown() {
-        const QString town = form->TownToFindLabel->text();
+        const QString town = form->TownToFind;
         const QStringList lines = form->RegionsHyperImages->HotspotsDef();
         for (const QString& line : lines) {
             if (NameOfDefinition(line) != town)

@@ -110,7 +110,7 @@ def main(work_dir, content_dir):
                            catalogue.NATION_DEFINITIONS, towns, nation)
 
     sounds.generate(sounds_dir)
-    help_page.write(os.path.join(images_dir, "help.html"))
+    help_page.write(images_dir)
     print(f"content regenerated in {time.monotonic() - started:.1f} s")
 
 

@@ -1,6 +1,11 @@
 # SPDX-FileCopyrightText: 2026 Terrava developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The help page shown by the Help button."""
+"""The help pages shown by the Help button: help.html, and one per language beside it
+(help_it.html), which the game opens by the desktop's language."""
+
+import os
+
+import help_page_it
 
 PAGE = """<!DOCTYPE html>
 <html lang="en">
@@ -74,6 +79,10 @@ synthesised.</li>
 """
 
 
-def write(path):
-    with open(path, "w", encoding="utf-8", newline="\n") as f:
-        f.write(PAGE)
+PAGES = {"help.html": PAGE, "help_it.html": help_page_it.PAGE}
+
+
+def write(folder):
+    for name, page in PAGES.items():
+        with open(os.path.join(folder, name), "w", encoding="utf-8", newline="\n") as f:
+            f.write(page)

@@ -32,6 +32,17 @@ def plain_name(text):
     return " ".join(letters.split())
 
 
+def proper_spelling(town):
+    """The name as the player reads it: GeoNames' name where it is the same name with the
+    accents and apostrophes the maps leave out ("Forlì", "L'Aquila"); the maps' name
+    otherwise. A hyphen that GeoNames puts where the town's own name has a blank is not
+    taken ("Montecatini Terme")."""
+    g = town.geonames_name
+    if plain_name(g) == town.name and "-" not in g:
+        return g
+    return town.name
+
+
 def read_entries(path):
     with open(path, encoding="utf-8") as f:
         return [json.loads(line) for line in f if line.strip()]
@@ -71,12 +82,12 @@ def find_towns(entries_path):
 
 
 def write_csv(towns, pictures_of, path):
-    lines = ["name,pictures,lon,lat,population,geonames_id,geonames_name"]
+    lines = ["name,pictures,lon,lat,population,geonames_id,geonames_name,spelling"]
     for name in sorted(towns):
         t = towns[name]
         lines.append(
             f"{t.name},{' '.join(pictures_of[name])},{t.lon:.5f},{t.lat:.5f},"
-            f"{t.population},{t.geonames_id},{t.geonames_name}"
+            f"{t.population},{t.geonames_id},{t.geonames_name},{proper_spelling(t)}"
         )
     with open(path, "w", encoding="utf-8", newline="\n") as f:
         f.write("\n".join(lines) + "\n")
