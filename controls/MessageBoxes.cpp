@@ -65,6 +65,8 @@ void MessageBoxes::show(QWidget* parent, MessageKind kind, const QString& captio
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
         grid->addItem(new QSpacerItem(widthForCaption(box), 0, QSizePolicy::Minimum),
                       grid->rowCount(), 0, 1, grid->columnCount());
+    // A box of fixed size is one the window manager does not offer to maximise.
+    box.layout()->setSizeConstraint(QLayout::SetFixedSize);
     box.exec();
 }
 

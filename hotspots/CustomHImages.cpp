@@ -356,6 +356,16 @@ void TCustomHyperImages::paintPicture(QPainter& painter) {
     painter.drawPixmap(0, 0, pixmap);
     DrawHotspots(painter);
     paintHotRegion(painter, clientOrigin() - paintArea->pos());
+    if (selectionShown()) {
+        // A small town inverted is a few pixels: a box in the focus colours shows where it is.
+        const QRect box =
+            placeRect(selectedPlace).translated(-paintArea->pos()).adjusted(-4, -4, 3, 3);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::white, 4));
+        painter.drawRect(box);
+        painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), 2));
+        painter.drawRect(box);
+    }
 }
 
 void TCustomHyperImages::DrawHotspots(QPainter& painter) const {
