@@ -85,6 +85,9 @@ TMainForm::TMainForm(QWidget* parent, std::unique_ptr<SoundDevice> soundDevice)
     RadioGroup = ui->RadioGroup;
     UpdateAccessibleCaption(TownToFindLabel);
     UpdateAccessibleCaption(HotSpotLabel);
+    // Tab reaches the maps. Given only now, so that the layout's tab order stays as it was.
+    NationHyperImages->setFocusPolicy(Qt::TabFocus);
+    RegionsHyperImages->setFocusPolicy(Qt::TabFocus);
 
     // The non-visual parts of the layout.
     Timer = new TTimer(this);

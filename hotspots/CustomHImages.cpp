@@ -104,8 +104,6 @@ TCustomHyperImages::TCustomHyperImages(QWidget* parent) : QWidget(parent) {
     paintArea->show();
     shown.setOnVariantReady([this] { paintArea->update(); });
     setMouseTracking(true);
-    // Tab reaches the map; a click does not take the focus, so the mouse game looks as before.
-    setFocusPolicy(Qt::TabFocus);
     if (FocusFrame* frame = FocusFrame::install())
         connect(frame, &FocusFrame::keyboardFocusShownChanged, this, [this] {
             update();

@@ -49,8 +49,9 @@ private:
 // hotspot names, tracks the hotspot under the pointer, and loads further pictures by file name
 // from its pictures folder, fitting them to its size or itself to them.
 //
-// From the keyboard: Tab gives the map the focus; while it has it, a selection marks one
-// hotspot, inverted as hot tracking inverts the one under the pointer; the arrows, Home and End
+// From the keyboard, once given a focus policy of Qt::TabFocus (a click then takes no focus, so
+// the mouse game looks as before): Tab gives the map the focus; while it has it, a selection marks
+// one hotspot, inverted as hot tracking inverts the one under the pointer; the arrows, Home and End
 // move it (HotspotNavigation), and Enter or Space chooses it exactly as a click at a point of
 // it would, through the same image events. The selection is named by its hotspot, or, with
 // NamesShown off, only by its place ("place 3 of 92"), so that a quiz gives nothing away.
