@@ -4,6 +4,7 @@
 
 #include "ActiveForm.h"
 #include "ErrorBox.h"
+#include "FocusFrame.h"
 #include "FormScaling.h"
 #include "MainForm.h"
 #include "ui_OKBottomDlg.h"
@@ -16,6 +17,7 @@
 QString PlayerName;
 
 TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent), ui(new Ui::OKBottomDlg) {
+    FocusFrame::install();
     ui->setupUi(this);
     Edit = ui->Edit;
     OKBtn = ui->OKBtn;

@@ -8,6 +8,7 @@
 #include "DefinitionResource.h"
 #include "Entering.h"
 #include "ErrorBox.h"
+#include "FocusFrame.h"
 #include "FormScaling.h"
 #include "HImages.h"
 #include "PageControl.h"
@@ -27,6 +28,7 @@
 #include "WavePlayer.h"
 #include "ui_MainForm.h"
 
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -37,9 +39,24 @@
 
 std::uint32_t (*TMainForm::SeedClock)() = SeedFromClock;
 
+namespace {
+// The main window is a window to assistive technology, not a bare pane ("filler").
+QAccessibleInterface* mainWindowFactory(const QString& key, QObject* object) {
+    if (key == QLatin1String(TMainForm::staticMetaObject.className()) && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+} // namespace
+
 TMainForm::TMainForm(QWidget* parent, std::unique_ptr<SoundDevice> soundDevice)
     : QWidget(parent), ui(new Ui::MainForm),
       sound(soundDevice ? std::move(soundDevice) : std::make_unique<WavePlayer>()) {
+    static const bool accessible = [] {
+        QAccessible::installFactory(mainWindowFactory);
+        return true;
+    }();
+    (void)accessible;
+    FocusFrame::install();
     ui->setupUi(this);
     PageControl = ui->PageControl;
     Nation = ui->Nation;
@@ -69,6 +86,9 @@ TMainForm::TMainForm(QWidget* parent, std::unique_ptr<SoundDevice> soundDevice)
     RadioGroup = ui->RadioGroup;
     UpdateAccessibleCaption(TownToFindLabel);
     UpdateAccessibleCaption(HotSpotLabel);
+    // Tab reaches the maps. Given only now, so that the layout's tab order stays as it was.
+    NationHyperImages->setFocusPolicy(Qt::TabFocus);
+    RegionsHyperImages->setFocusPolicy(Qt::TabFocus);
 
     // The non-visual parts of the layout.
     Timer = new TTimer(this);

@@ -41,15 +41,21 @@ void TMainForm::StartButtonClick() {
     // The new session replaces a running one; its creation asks the first town.
     Session = std::make_unique<TSession>(*questions, *towns);
     showTownToFind(RadioGroup->item(RadioGroup->ItemIndex()));
+    // During a session the maps name no place: finding it is the game.
+    NationHyperImages->setNamesShown(false);
+    RegionsHyperImages->setNamesShown(false);
     PageControl->setActivePage(Nation);
+    NationHyperImages->setFocus(Qt::OtherFocusReason);
 }
 
 void TMainForm::NationHyperImagesImageMouseDown(int X, int Y) {
     QString name;
     if (!NationHyperImages->HotspotAt(X, Y, name))
         return;
-    if (const auto index = RegionIndex(name))
+    if (const auto index = RegionIndex(name)) {
         ShowRegion(*index);
+        RegionsHyperImages->setFocus(Qt::OtherFocusReason); // the town next, from the keyboard
+    }
     // A hotspot of another name opens nothing.
 }
 
@@ -69,6 +75,7 @@ void TMainForm::RegionsHyperImagesImageMouseDown(int X, int Y) {
         ProgressBar->setPosition(
             TimeBar::afterRightAnswer(ProgressBar->Position(), TownsTrackBar->Position()));
         PageControl->setActivePage(Nation);
+        NationHyperImages->setFocus(Qt::OtherFocusReason);
         PageControlChange();
         break;
     case Answer::Wrong:
@@ -108,6 +115,8 @@ void TMainForm::NewTown() {
     Timer->setEnabled(false);
     MessageBoxes::show(this, MessageKind::Information, tr("Very good! You have found them all!"));
     Session.reset();
+    NationHyperImages->setNamesShown(true);
+    RegionsHyperImages->setNamesShown(true);
 }
 
 void TMainForm::showTownToFind(const QString& town) {

@@ -26,6 +26,11 @@ public:
 signals:
     void OnChange(QObject* Sender);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void tabFocusChanged(int index);
     bool settingByCode = false;
+    int focusedTab = -1;
 };

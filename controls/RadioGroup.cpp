@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RadioGroup.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
@@ -43,7 +44,58 @@ private:
     TRadioGroup* group;
 };
 
+namespace {
+
+// A town's button as assistive technology sees it: a radio button (the group keeps the
+// selection itself, so Qt would take the button for a check box), checked when it is the
+// town to find, and described as found once it is.
+class TownButtonAccessible final : public QAccessibleWidget {
+public:
+    explicit TownButtonAccessible(QRadioButton* b)
+        : QAccessibleWidget(b, QAccessible::RadioButton) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) // not the group's caption, which Qt would take
+            return button()->accessibleName().isEmpty() ? button()->text()
+                                                        : button()->accessibleName();
+        const QString own = QAccessibleWidget::text(t);
+        if (t == QAccessible::Description && !button()->isEnabled())
+            return TRadioGroup::tr("found");
+        return own;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = button()->isChecked();
+        return s;
+    }
+    QStringList actionNames() const override {
+        return button()->isEnabled() ? QStringList{pressAction()} : QStringList();
+    }
+    void doAction(const QString& name) override {
+        if (name == pressAction() && button()->isEnabled())
+            button()->click();
+    }
+
+private:
+    QRadioButton* button() const { return static_cast<QRadioButton*>(widget()); }
+};
+
+QAccessibleInterface* townButtonFactory(const QString& key, QObject* object) {
+    auto* b = qobject_cast<QRadioButton*>(object);
+    if (key == QLatin1String("QRadioButton") && b && qobject_cast<TRadioGroup*>(b->parent()))
+        return new TownButtonAccessible(b);
+    return nullptr;
+}
+
+} // namespace
+
 TRadioGroup::TRadioGroup(QWidget* parent) : QGroupBox(parent) {
+    static const bool accessible = [] {
+        QAccessible::installFactory(townButtonFactory);
+        return true;
+    }();
+    (void)accessible;
     // Until it holds buttons the group itself is the stop, so that the layout's tab order can
     // place it; its buttons then take that place.
     setFocusPolicy(Qt::TabFocus);
@@ -117,6 +169,8 @@ void TRadioGroup::setItemEnabled(int index, bool enabled) {
     if (index >= 0 && index < count()) {
         buttons[std::size_t(index)]->setEnabled(enabled);
         updateTabStop();
+        QAccessibleEvent event(buttons[std::size_t(index)], QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
     }
 }
 

@@ -14,6 +14,11 @@ class TSpinEdit : public QAbstractSpinBox {
     Q_PROPERTY(int MaxValue READ MaxValue WRITE setMaxValue)
     Q_PROPERTY(int Value READ Value WRITE setValue)
     Q_PROPERTY(int Increment READ Increment WRITE setIncrement)
+    // The names under which assistive technology reads a spin box's value and range.
+    Q_PROPERTY(int value READ Value WRITE setValue)
+    Q_PROPERTY(int minimum READ MinValue)
+    Q_PROPERTY(int maximum READ MaxValue)
+    Q_PROPERTY(int stepSize READ Increment)
 public:
     explicit TSpinEdit(QWidget* parent = nullptr);
 

@@ -3,6 +3,7 @@
 #include "CustomHImages.h"
 
 #include "Error.h"
+#include "FocusFrame.h"
 #include "Layout.h"
 #include "MapAccessible.h"
 #include "MessageBoxes.h"
@@ -10,9 +11,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPointer>
 #include <QToolTip>
 #include <climits>
 
@@ -101,6 +104,11 @@ TCustomHyperImages::TCustomHyperImages(QWidget* parent) : QWidget(parent) {
     paintArea->show();
     shown.setOnVariantReady([this] { paintArea->update(); });
     setMouseTracking(true);
+    if (FocusFrame* frame = FocusFrame::install())
+        connect(frame, &FocusFrame::keyboardFocusShownChanged, this, [this] {
+            update();
+            paintArea->update();
+        });
     InstallMapAccessibility();
 }
 
@@ -121,6 +129,7 @@ void TCustomHyperImages::DeleteRegions() {
 void TCustomHyperImages::Loaded() {
     if (!shown.picture().isNull())
         hotspots.BuildRegions(pictureFilename);
+    placesChanged();
     update();
 }
 
@@ -129,6 +138,7 @@ void TCustomHyperImages::LoadPicture(const QString& FileName) {
     const QFileInfo file(picturesDir + name);
     if (file.exists() && !file.isDir()) {
         DeleteRegions();
+        placesChanged();
         clearHotRegion(); // its pixels belong to the picture going away
         const QImage image = ReadPictureFile(file.filePath(), name);
         const QString variant = HighResolutionVariantOf(file.filePath());
@@ -139,6 +149,7 @@ void TCustomHyperImages::LoadPicture(const QString& FileName) {
         // definition line stops the loading with the new picture in the old layout.
         if (!image.isNull())
             hotspots.BuildRegions(name);
+        placesChanged();
         setPictureFilename(name);
         UpdateLayout();
         return;
@@ -178,6 +189,8 @@ void TCustomHyperImages::UpdateLayout() {
     paintArea->setGeometry(out.paintLeft + origin.x(), out.paintTop + origin.y(), out.paintWidth,
                            out.paintHeight);
     laying = false;
+    if (selectedPlace >= 0) // the selection follows the picture's new size
+        selectedPixels = clientPixelsOf(places[std::size_t(selectedPlace)].hotspot);
     update();
     paintArea->update();
 }
@@ -339,6 +352,16 @@ void TCustomHyperImages::paintPicture(QPainter& painter) {
     painter.drawPixmap(0, 0, pixmap);
     DrawHotspots(painter);
     paintHotRegion(painter, clientOrigin() - paintArea->pos());
+    if (selectionShown()) {
+        // A small town inverted is a few pixels: a box in the focus colours shows where it is.
+        const QRect box =
+            placeRect(selectedPlace).translated(-paintArea->pos()).adjusted(-4, -4, 3, 3);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::white, 4));
+        painter.drawRect(box);
+        painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), 2));
+        painter.drawRect(box);
+    }
 }
 
 void TCustomHyperImages::DrawHotspots(QPainter& painter) const {
@@ -384,12 +407,17 @@ void TCustomHyperImages::DrawHotspots(QPainter& painter) const {
     painter.restore();
 }
 
+// The hot region and the keyboard selection, each inverted once: where both mark the same
+// hotspot, it is inverted once only.
 void TCustomHyperImages::paintHotRegion(QPainter& painter, QPoint clientToLocal) const {
-    if (!hotRegion || hotPixels.isEmpty())
+    QRegion inverted = hotRegion ? hotPixels : QRegion();
+    if (selectionShown() && !(hotRegion && hotIndex == places[std::size_t(selectedPlace)].hotspot))
+        inverted = inverted.xored(selectedPixels);
+    if (inverted.isEmpty())
         return;
     painter.save();
     painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-    for (const QRect& r : hotPixels.translated(clientToLocal))
+    for (const QRect& r : inverted.translated(clientToLocal))
         painter.fillRect(r, Qt::white);
     painter.restore();
 }
@@ -500,4 +528,162 @@ void TCustomHyperImages::mouseMoveEvent(QMouseEvent* event) {
 
 void TCustomHyperImages::leaveEvent(QEvent*) {
     pointerLeft();
+}
+
+// --- the keyboard ---------------------------------------------------------------------------
+
+// The pixels that hot tracking inverts for a hotspot, in client coordinates.
+QRegion TCustomHyperImages::clientPixelsOf(int hit) const {
+    const ActiveHotspot& entry = hotspots.active()[std::size_t(hit)];
+    RegionHandle region = CreateHotspotRegion(ScaledHotspot(ParseHotspot(entry.definition), scale));
+    if (!region)
+        return {};
+    const QPoint at = paintArea->pos() - clientOrigin();
+    region->offset(at.x(), at.y());
+    return toQRegion(*region, QRect(QPoint(0, 0), size()).translated(-clientOrigin()));
+}
+
+void TCustomHyperImages::placesChanged() {
+    places = HotspotPlaces(hotspots, shown.picture().width(), shown.picture().height());
+    navigation = HotspotNavigation(places);
+    selectedPlace = -1;
+    selectedPixels = QRegion();
+    ++placesVersion;
+    if (hasFocus())
+        selectPlace(navigation.next(-1, NavigationKey::Home));
+}
+
+bool TCustomHyperImages::selectionShown() const {
+    const FocusFrame* frame = FocusFrame::instance();
+    return selectedPlace >= 0 && hasFocus() && (!frame || frame->keyboardFocusShown());
+}
+
+void TCustomHyperImages::selectPlace(int place) {
+    if (place < 0 || place >= int(places.size()))
+        return;
+    selectedPlace = place;
+    selectionChanged();
+}
+
+void TCustomHyperImages::selectionChanged() {
+    selectedPixels =
+        selectedPlace >= 0 ? clientPixelsOf(places[std::size_t(selectedPlace)].hotspot) : QRegion();
+    update();
+    paintArea->update();
+    if (hasFocus())
+        NotifyPlaceFocused(this);
+}
+
+void TCustomHyperImages::setNamesShown(bool value) {
+    if (value == namesShown)
+        return;
+    namesShown = value;
+    NotifyPlaceNamesChanged(this);
+}
+
+QString TCustomHyperImages::placeName(int place) const {
+    if (place < 0 || place >= int(places.size()))
+        return {};
+    if (namesShown)
+        return hotspots.nameOfActive(places[std::size_t(place)].hotspot);
+    return tr("place %1 of %2").arg(navigation.readingPosition(place) + 1).arg(navigation.count());
+}
+
+QRect TCustomHyperImages::placeRect(int place) const {
+    if (place < 0 || place >= int(places.size()) || scale <= 0)
+        return {};
+    const QRect box = places[std::size_t(place)].box;
+    const auto shown = [this](int v, bool up) {
+        return up ? (v * scale + 99) / 100 : v * scale / 100;
+    };
+    const QRect inArea(QPoint(shown(box.left(), false), shown(box.top(), false)),
+                       QPoint(shown(box.left() + box.width(), true) - 1,
+                              shown(box.top() + box.height(), true) - 1));
+    return inArea.translated(paintArea->pos());
+}
+
+void TCustomHyperImages::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        QWidget::keyPressEvent(event); // Ctrl+Tab and the like belong to the pages
+        return;
+    }
+    const FocusFrame* frame = FocusFrame::instance();
+    const bool onlyShow = frame && frame->keyOnlyShowsFocus(); // the selection was not in view
+    NavigationKey key;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        key = NavigationKey::Left;
+        break;
+    case Qt::Key_Right:
+        key = NavigationKey::Right;
+        break;
+    case Qt::Key_Up:
+        key = NavigationKey::Up;
+        break;
+    case Qt::Key_Down:
+        key = NavigationKey::Down;
+        break;
+    case Qt::Key_Home:
+        key = NavigationKey::Home;
+        break;
+    case Qt::Key_End:
+        key = NavigationKey::End;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat() && !onlyShow) // one press of the key is one click
+            chooseSelected();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int to = onlyShow ? selectedPlace : navigation.next(selectedPlace, key);
+    if (to >= 0) {
+        selectedPlace = to;
+        selectionChanged();
+    }
+}
+
+// As a press of the left button at a point of the selected hotspot, released at once.
+void TCustomHyperImages::chooseSelected() {
+    if (selectedPlace < 0)
+        return;
+    const std::optional<QPoint> at =
+        PressPoint(hotspots, places[std::size_t(selectedPlace)], scale);
+    if (!at)
+        return;
+    QPointer<TCustomHyperImages> self(this);
+    emit OnImageMouseDown(this, Qt::LeftButton, Qt::NoModifier, at->x(), at->y());
+    if (!self)
+        return;
+    emit OnImageMouseUp(this, Qt::LeftButton, Qt::NoModifier, at->x(), at->y());
+    if (self)
+        emit OnImageClick(this);
+}
+
+void TCustomHyperImages::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (selectedPlace < 0 && !places.empty())
+        selectedPlace = navigation.next(-1, NavigationKey::Home);
+    selectedPixels =
+        selectedPlace >= 0 ? clientPixelsOf(places[std::size_t(selectedPlace)].hotspot) : QRegion();
+    update();
+    paintArea->update();
+    // After the focus event that Qt sends for the map itself, so that the selection is what
+    // assistive technology hears last.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus())
+                NotifyPlaceFocused(this);
+        },
+        Qt::QueuedConnection);
+}
+
+void TCustomHyperImages::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+    paintArea->update();
 }

@@ -4,6 +4,7 @@
 
 #include "Cursors.h"
 #include "HotspotMap.h"
+#include "HotspotNavigation.h"
 #include "PanelFrame.h"
 #include "ShownPicture.h"
 
@@ -47,6 +48,13 @@ private:
 // (HotspotsDef), activates those of the picture on show, turns points over the picture into
 // hotspot names, tracks the hotspot under the pointer, and loads further pictures by file name
 // from its pictures folder, fitting them to its size or itself to them.
+//
+// From the keyboard, once given a focus policy of Qt::TabFocus (a click then takes no focus, so
+// the mouse game looks as before): Tab gives the map the focus; while it has it, a selection marks
+// one hotspot, inverted as hot tracking inverts the one under the pointer; the arrows, Home and End
+// move it (HotspotNavigation), and Enter or Space chooses it exactly as a click at a point of
+// it would, through the same image events. The selection is named by its hotspot, or, with
+// NamesShown off, only by its place ("place 3 of 92"), so that a quiz gives nothing away.
 class TCustomHyperImages : public QWidget {
     Q_OBJECT
 public:
@@ -123,6 +131,22 @@ public:
     int HotIndex() const { return hotIndex; }
     const RegionHandle& HotRegion() const { return hotRegion; }
 
+    // The keyboard's places on the picture on show, and the one selected (-1 = none).
+    const std::vector<HotspotPlace>& Places() const { return places; }
+    const HotspotNavigation& Navigation() const { return navigation; }
+    int SelectedPlace() const { return selectedPlace; }
+    void selectPlace(int place);
+    // The selection is shown while the map has the focus and the keyboard is in use.
+    bool selectionShown() const;
+    // Whether places are named by their hotspots (true) or only by their position.
+    bool NamesShown() const { return namesShown; }
+    void setNamesShown(bool value);
+    QString placeName(int place) const;
+    // The place's box in the map's own coordinates, as the picture shows it now.
+    QRect placeRect(int place) const;
+    // Counts the changes of places, so that what is kept about them can tell it is stale.
+    int placesGeneration() const { return placesVersion; }
+
 signals:
     void OnImageMouseDown(TCustomHyperImages* Sender, Qt::MouseButton Button,
                           Qt::KeyboardModifiers Shift, int X, int Y);
@@ -148,6 +172,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     friend class TPaintArea;
@@ -162,6 +189,10 @@ private:
     void trackOffHotspots();
     void showHint(const QString& hint);
     void invertHotspot(int hit);
+    QRegion clientPixelsOf(int hit) const;
+    void placesChanged();
+    void selectionChanged();
+    void chooseSelected();
     void clearHotRegion();
     void pointerLeft();
     QPoint clientOrigin() const;
@@ -188,4 +219,10 @@ private:
     TPaintArea* paintArea = nullptr;
     bool laying = false;
     bool pressedOnFrame = false;
+    std::vector<HotspotPlace> places;
+    HotspotNavigation navigation;
+    int selectedPlace = -1;
+    QRegion selectedPixels; // client coordinates, like hotPixels
+    bool namesShown = true;
+    int placesVersion = 0;
 };

@@ -27,6 +27,7 @@ class THyperImages : public TCustomHyperImages {
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE setBorderWidth)
     Q_PROPERTY(int BorderStyle READ BorderStyle WRITE setBorderStyle)
     Q_PROPERTY(QColor Color READ Color WRITE setColor)
+    Q_PROPERTY(bool NamesShown READ NamesShown WRITE setNamesShown)
 public:
     using TCustomHyperImages::TCustomHyperImages;
 };

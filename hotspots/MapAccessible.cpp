@@ -7,8 +7,61 @@
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QPointer>
+#include <QWindow>
 
 namespace {
+
+// One place of the map that the keyboard can select: named by its hotspot, or by its position
+// alone while the map keeps names back; its rectangle lets a magnifier follow the selection.
+class PlaceAccessible final : public QAccessibleInterface {
+public:
+    PlaceAccessible(TCustomHyperImages* map, int place)
+        : map(map), place(place), generation(map->placesGeneration()) {}
+
+    bool isValid() const override {
+        return map && map->placesGeneration() == generation && place < int(map->Places().size());
+    }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return map ? map->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override {
+        return map ? QAccessible::queryAccessibleInterface(map) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override {
+        return isValid() && t == QAccessible::Name ? map->placeName(place) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (!isValid())
+            return {};
+        const QRect r = map->placeRect(place);
+        return QRect(map->mapToGlobal(r.topLeft()), r.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        if (!isValid()) {
+            s.invalid = true;
+            return s;
+        }
+        s.focusable = true;
+        s.selectable = true;
+        s.selected = map->SelectedPlace() == place;
+        s.focused = s.selected && map->hasFocus();
+        s.invisible = !map->isVisible();
+        return s;
+    }
+
+private:
+    QPointer<TCustomHyperImages> map;
+    int place;
+    int generation;
+};
 
 class MapAccessible final : public QAccessibleWidget {
 public:
@@ -23,10 +76,61 @@ public:
         return own.isEmpty() ? shown + '.' : own + QStringLiteral(". ") + shown + '.';
     }
 
-    int childCount() const override { return 0; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    ~MapAccessible() override { dropPlaces(); }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.focusable = true;
+        return s;
+    }
+
+    int childCount() const override { return int(map()->Places().size()); }
+
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        if (generation != map()->placesGeneration()) {
+            dropPlaces();
+            generation = map()->placesGeneration();
+        }
+        ids.resize(std::size_t(childCount()), 0);
+        QAccessible::Id& id = ids[std::size_t(index)];
+        if (!id)
+            id = QAccessible::registerAccessibleInterface(new PlaceAccessible(map(), index));
+        return QAccessible::accessibleInterface(id);
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (int i = 0; i < childCount(); ++i)
+            if (this->child(i) == child)
+                return i;
+        return -1;
+    }
+
+    QAccessibleInterface* focusChild() const override {
+        return map()->hasFocus() ? child(map()->SelectedPlace()) : nullptr;
+    }
+
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const QPoint at = map()->mapFromGlobal(QPoint(x, y));
+        for (int i = 0; i < childCount(); ++i)
+            if (map()->placeRect(i).contains(at))
+                return child(i);
+        return nullptr;
+    }
+
+private:
+    TCustomHyperImages* map() const { return static_cast<TCustomHyperImages*>(widget()); }
+
+    void dropPlaces() const {
+        for (QAccessible::Id id : ids)
+            if (id)
+                QAccessible::deleteAccessibleInterface(id);
+        ids.clear();
+    }
+
+    mutable std::vector<QAccessible::Id> ids; // the places' interfaces, made when asked for
+    mutable int generation = -1;
 };
 
 QAccessibleInterface* mapFactory(const QString& key, QObject* object) {
@@ -58,4 +162,22 @@ QString PictureOnShow(const TCustomHyperImages& map) {
 void NotifyPictureShown(TCustomHyperImages* map) {
     QAccessibleEvent event(map, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
+}
+
+void NotifyPlaceFocused(TCustomHyperImages* map) {
+    if (!QAccessible::isActive())
+        return;
+    if (QAccessibleInterface* place = QAccessible::queryAccessibleInterface(map)->focusChild()) {
+        QAccessibleEvent event(place, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void NotifyPlaceNamesChanged(TCustomHyperImages* map) {
+    if (!QAccessible::isActive())
+        return;
+    if (QAccessibleInterface* place = QAccessible::queryAccessibleInterface(map)->focusChild()) {
+        QAccessibleEvent event(place, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }

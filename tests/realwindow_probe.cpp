@@ -9,15 +9,20 @@
 //       where PICTURE is shown on the screenshot at SCALE percent, or at the scale a map of
 //       WIDTH x HEIGHT fits it to: the top left corner "X Y SCALE". Exit status 1 when it is
 //       not on the screen;
+//   realwindow_probe keys DEFINITIONS PICTURE NAME
+//       the arrow keys that take a map's keyboard selection from its first place (Home) to the
+//       hotspot NAME of PICTURE, one a line, as xdotool names them;
 //   realwindow_probe close WINDOW
 //       asks the window to close as a window manager's close button does (WM_DELETE_WINDOW).
 
 #include "DefinitionResource.h"
 #include "Error.h"
 #include "HotspotDefinition.h"
+#include "HotspotNavigation.h"
 #include "Layout.h"
 #include "PanelFrame.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QImage>
 #include <QTextStream>
@@ -169,6 +174,44 @@ int closeWindow(const QString& window) {
 #endif
 }
 
+int keys(const QString& definitions, const QString& picture, const QString& name) {
+    const QImage image(picture);
+    HotspotMap map;
+    map.definitions().assign(ReadDefinitionLines(definitions));
+    map.BuildRegions(QFileInfo(picture).fileName());
+    const std::vector<HotspotPlace> places = HotspotPlaces(map, image.width(), image.height());
+    const HotspotNavigation nav(places);
+    // Breadth first from the first place: the fewest presses.
+    const NavigationKey arrows[] = {NavigationKey::Left, NavigationKey::Right, NavigationKey::Up,
+                                    NavigationKey::Down};
+    const char* keyNames[] = {"Left", "Right", "Up", "Down"};
+    std::vector<std::pair<int, int>> cameFrom(places.size(), {-1, -1}); // place, key
+    const int start = nav.next(-1, NavigationKey::Home);
+    std::vector<int> todo{start};
+    cameFrom[std::size_t(start)] = {start, -1};
+    for (std::size_t i = 0; i < todo.size(); ++i)
+        for (int k = 0; k < 4; ++k) {
+            const int to = nav.next(todo[i], arrows[k]);
+            if (cameFrom[std::size_t(to)].first < 0) {
+                cameFrom[std::size_t(to)] = {todo[i], k};
+                todo.push_back(to);
+            }
+        }
+    for (std::size_t p = 0; p < places.size(); ++p) {
+        if (map.nameOfActive(places[p].hotspot) != name)
+            continue;
+        if (cameFrom[p].first < 0)
+            return fail("no keys lead to " + name);
+        QStringList path;
+        for (int at = int(p); at != start; at = cameFrom[std::size_t(at)].first)
+            path.prepend(keyNames[cameFrom[std::size_t(at)].second]);
+        for (const QString& key : path)
+            std::printf("%s\n", qPrintable(key));
+        return 0;
+    }
+    return fail("no hotspot named " + name + " on " + picture);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -180,6 +223,8 @@ int main(int argc, char** argv) {
             return closeWindow(args[1]);
         if (args.size() == 3 && args[0] == "inside")
             return inside(args[1], args[2]);
+        if (args.size() == 4 && args[0] == "keys")
+            return keys(args[1], args[2], args[3]);
         if (args.size() == 4 && args[0] == "locate")
             return locate(args[1], args[2], args[3].toInt());
         if (args.size() == 6 && args[0] == "locate" && args[3] == "fit")
@@ -187,6 +232,7 @@ int main(int argc, char** argv) {
     } catch (const TerravaError& e) {
         return fail(e.message());
     }
-    return fail("usage: inside DEFINITIONS NAME | locate SCREENSHOT PICTURE SCALE | locate "
-                "SCREENSHOT PICTURE fit WIDTH HEIGHT | close WINDOW");
+    return fail(
+        "usage: inside DEFINITIONS NAME | locate SCREENSHOT PICTURE SCALE | locate "
+        "SCREENSHOT PICTURE fit WIDTH HEIGHT | keys DEFINITIONS PICTURE NAME | close WINDOW");
 }

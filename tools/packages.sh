@@ -17,7 +17,7 @@ RUN_PACKAGES=(
 # the real-window tests, and a private sound server for the sound tests.
 TEST_PACKAGES=(
     xvfb xauth xdotool x11-utils openbox imagemagick pulseaudio pulseaudio-utils clang-format
-    weston qt6-wayland dbus libglib2.0-bin at-spi2-core
+    weston qt6-wayland dbus libglib2.0-bin at-spi2-core python3-pyatspi gir1.2-atspi-2.0
 )
 # What .ci/run needs besides for its checked builds: clang with its sanitizer and fuzzer
 # runtimes (g++ brings its own sanitizer runtimes).

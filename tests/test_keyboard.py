@@ -1,0 +1,257 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Terrava developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""A whole session played with the keyboard alone, watched as a screen reader watches it.
+
+The built game runs on an Xvfb of its own under openbox, with a session bus and an
+accessibility bus of its own. Every input is a key sent with xdotool: the name, the tabs,
+Tab to Start, then for each town the arrows over the nation map and over the region's map,
+Enter, and Enter on each message. What the game shows is read through AT-SPI: every control
+named, the main window a frame, the spin box's value and range, and each map's selection as
+its focused child, with extents, named by its place alone while the session runs.
+
+usage: test_keyboard.py GAME-FOLDER PROBE SOURCE-FOLDER [SCREENSHOT-FOLDER]
+Exit status 0 when all is well, 1 on a failure, 77 when a tool is missing.
+"""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+game, probe, source = sys.argv[1:4]
+shots = sys.argv[4] if len(sys.argv) > 4 else None
+for tool in ("Xvfb", "openbox", "xdotool", "dbus-daemon", "gdbus"):
+    if not shutil.which(tool):
+        print(f"test_keyboard: {tool} is not installed; skipped")
+        sys.exit(77)
+if not os.path.exists("/usr/share/dbus-1/services/org.a11y.Bus.service"):
+    print("test_keyboard: at-spi2-core is not installed; skipped")
+    sys.exit(77)
+
+work = tempfile.mkdtemp(prefix="terrava-keyboard.")
+children = []
+
+
+def start(args, **kw):
+    p = subprocess.Popen(args, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **kw)
+    children.append(p)
+    return p
+
+
+def wait_for(what, test, seconds=15):
+    end = time.time() + seconds
+    while time.time() < end:
+        value = test()
+        if value:
+            return value
+        time.sleep(0.1)
+    raise AssertionError(f"no {what} within {seconds} s")
+
+
+failures = []
+
+
+def check(ok, message):
+    if not ok:
+        failures.append(message)
+        print("FAIL:", message)
+
+
+try:
+    # --- an X server, a window manager, a session bus with the accessibility bus on ---
+    display = next(f":{n}" for n in range(150, 200) if not os.path.exists(f"/tmp/.X11-unix/X{n}"))
+    os.environ.update(DISPLAY=display, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=work,
+                      XDG_CONFIG_HOME=os.path.join(work, "config"))
+    os.environ.pop("WAYLAND_DISPLAY", None)
+    start(["Xvfb", display, "-screen", "0", "800x600x24", "-nolisten", "tcp"])
+    wait_for("X server", lambda: subprocess.run(["xdotool", "getdisplaygeometry"],
+                                                capture_output=True).returncode == 0)
+    start(["openbox", "--sm-disable"])
+    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    children.append(bus)
+    os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
+    subprocess.run(["gdbus", "call", "--session", "--dest", "org.a11y.Bus", "--object-path",
+                    "/org/a11y/bus", "--method", "org.freedesktop.DBus.Properties.Set",
+                    "org.a11y.Status", "IsEnabled", "<true>"], check=True, capture_output=True)
+    try:
+        import pyatspi
+    except ImportError:
+        print("test_keyboard: python3-pyatspi is not installed; skipped")
+        sys.exit(77)
+
+    # Kim plays three towns at the slowest pace, without sound.
+    os.makedirs(os.environ["XDG_CONFIG_HOME"], exist_ok=True)
+    with open(os.path.join(os.environ["XDG_CONFIG_HOME"], "terrava.ini"), "w") as f:
+        f.write("[Kim]\nTime=5010\nNumquesiti=3\nSound=0\n")
+    start(["./terrava"], cwd=game)
+
+    def key(*names):
+        for name in names:
+            subprocess.run(["xdotool", "key", "--delay", "60", name], check=True)
+        time.sleep(0.25)
+
+    def shoot(name):
+        if shots:
+            subprocess.run(["import", "-window", "root", os.path.join(shots, name + ".png")])
+
+    def tree(node, skip_lists=True):
+        yield node
+        if skip_lists and node.getRole() == pyatspi.ROLE_LIST:
+            return
+        for i in range(node.childCount):
+            child = node.getChildAtIndex(i)
+            if child is not None:
+                yield from tree(child, skip_lists)
+
+    def app():
+        desktop = pyatspi.Registry.getDesktop(0)
+        return next((a for a in desktop if a is not None and a.name.lower() == "terrava"), None)
+
+    def windows():
+        a = app()
+        return [w for w in a if w.getState().contains(pyatspi.STATE_SHOWING)] if a else []
+
+    def window_named(title):
+        return next((w for w in windows() if w.name == title), None)
+
+    def focused():
+        for w in windows():
+            for node in tree(w):
+                if node.getState().contains(pyatspi.STATE_FOCUSED) and node.childCount == 0:
+                    return node
+        return None
+
+    def describe(node):
+        return f"{node.getRoleName()} '{node.name}'" if node else "nothing"
+
+    def box_saying(title, text):
+        for box in windows():
+            if box.name == title and any(n.getRole() == pyatspi.ROLE_LABEL and n.name == text
+                                         for n in tree(box)):
+                return box
+        return None
+
+    def answer_box(title, text):
+        wait_for(f'"{text}" box', lambda: box_saying(title, text))
+        key("Return")
+        wait_for(f'the "{text}" box to close on Enter', lambda: not box_saying(title, text), 5)
+
+    # The sound probe's error box where no sound server runs: Enter closes it.
+    def dialog_or_error():
+        if window_named("Terrava"):
+            key("Return")
+        return window_named("Terrava by Velimor")
+
+    wait_for("name dialog", dialog_or_error, 20)
+    key("K", "i", "m", "Return")
+    main = wait_for("main window", lambda: next(
+        (w for w in windows() if any(n.name == "Pages" for n in w)), None))
+    check(main.getRole() == pyatspi.ROLE_FRAME, f"the main window is a {main.getRoleName()}")
+
+    # Every control has a name; the spin box tells its value and range.
+    controls = {pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON,
+                pyatspi.ROLE_SPIN_BUTTON, pyatspi.ROLE_SLIDER, pyatspi.ROLE_LIST,
+                pyatspi.ROLE_PAGE_TAB, pyatspi.ROLE_PROGRESS_BAR, pyatspi.ROLE_IMAGE,
+                pyatspi.ROLE_PAGE_TAB_LIST, pyatspi.ROLE_LIST_ITEM}
+    seen = [n for n in tree(main) if n.getRole() in controls]
+    check(len(seen) >= 14, f"only {len(seen)} controls: {[describe(n) for n in seen]}")
+    for node in seen:
+        check(node.name.strip(), f"a {node.getRoleName()} has no name")
+    spin = next(n for n in seen if n.getRole() == pyatspi.ROLE_SPIN_BUTTON)
+    value = spin.queryValue()
+    check((value.currentValue, value.minimumValue, value.maximumValue) == (3, 1, 30),
+          f"the spin box says {value.currentValue} in {value.minimumValue}..{value.maximumValue}")
+
+    # The Questions tab with Ctrl+Tab, then Tab to Start, and Space presses it.
+    def selected_tab():  # the tab bar is named by its current tab
+        return next((n.name for n in tree(main) if n.getRole() == pyatspi.ROLE_PAGE_TAB_LIST),
+                    None)
+
+    for _ in range(3):
+        if selected_tab() == "Questions":
+            break
+        key("ctrl+Tab")
+    check(selected_tab() == "Questions", f"Ctrl+Tab gave the {selected_tab()} tab")
+    for _ in range(20):
+        if focused() and focused().name == "Start":
+            break
+        key("Tab")
+    check(focused() and focused().name == "Start", f"Tab reached {describe(focused())}")
+    stale = [n.name for n in tree(main) if n.getRole() == pyatspi.ROLE_PAGE_TAB and
+             n.getState().contains(pyatspi.STATE_FOCUSED)]
+    check(not stale, f"the tabs {stale} are still focused")
+    key("space")
+
+    town_label = re.compile(r"Town to find: (.+)")
+    place = re.compile(r"place (\d+) of (\d+)")
+    towns, places = {}, {}
+    with open(os.path.join(source, "content", "town-hotspots.txt")) as f:
+        for line in f:
+            picture, rest = line.split("/", 1)
+            towns.setdefault(rest.split("=", 1)[0], picture[:-len(".bmp")])
+            places[picture[:-len(".bmp")]] = places.get(picture[:-len(".bmp")], 0) + 1
+
+    def town_to_find():
+        for node in tree(main):
+            m = town_label.fullmatch(node.name or "")
+            if m:
+                return m.group(1)
+        return None
+
+    def selection(expected_count):
+        node = focused()
+        m = place.fullmatch(node.name) if node else None
+        check(m and int(m.group(2)) == expected_count,
+              f"the focus is on {describe(node)}, not on a place of {expected_count}")
+        extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS) if node else None
+        check(extents and extents.width > 0 and extents.height > 0, f"{describe(node)} has no extents")
+        return node.name if node else None, extents and (extents.x, extents.y)
+
+    def walk(definitions, picture, target, count, shot=None):
+        key("Home")
+        start_at = selection(count)
+        presses = subprocess.run([probe, "keys", definitions, picture, target], check=True,
+                                 capture_output=True, text=True).stdout.split()
+        key(*presses)
+        if presses:
+            moved = selection(count)
+            check(moved != start_at, f"{presses} left the selection where it was")
+        if shot:
+            shoot(shot)
+        key("Return")
+
+    for question in range(3):
+        town = wait_for("town to find", town_to_find)
+        region = towns[town]
+        print(f"test_keyboard: question {question + 1}: {town} in {region}")
+        walk(os.path.join(source, "content", "nation-hotspots.txt"),
+             os.path.join(source, "content", "Italia.bmp"), region, 5,
+             "nation" if question == 0 else None)
+        walk(os.path.join(source, "content", "town-hotspots.txt"),
+             os.path.join(game, "images", region + ".bmp"), town, places[region],
+             "region" if question == 0 else None)
+        answer_box("Information", "Good! ")
+    answer_box("Information", "Very good! You have found them all!")
+    # Outside a session the places are named by their towns.
+    node = focused()
+    check(node and node.name in ("Padania", "Etruria", "Ausonia", "Sicilia", "Sardegna"),
+          f"after the session the focus is on {describe(node)}")
+    shoot("after")
+except AssertionError as e:
+    failures.append(str(e))
+    print("FAIL:", e)
+finally:
+    for p in reversed(children):
+        p.terminate()
+        try:
+            p.wait(5)
+        except subprocess.TimeoutExpired:
+            p.kill()
+    shutil.rmtree(work, ignore_errors=True)
+
+print("test_keyboard:", f"{len(failures)} failures" if failures else "all passed")
+sys.exit(1 if failures else 0)
