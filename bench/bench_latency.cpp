@@ -111,7 +111,7 @@ void BM_RightAnswerToNextTown(benchmark::State& state) {
         state.PauseTiming();
         if (!game.form.Session)
             game.form.StartButton->click();
-        const QString town = game.form.TownToFindLabel->text();
+        const QString town = game.form.TownToFind;
         QString picture;
         for (const QString& p : RegionPictures)
             if (townPoints[p].contains(town)) {

@@ -254,7 +254,7 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), step.key);
             QCOMPARE(group->ItemIndex(), step.selected);
             QCOMPARE(QApplication::focusWidget(), group->button(step.selected));
-            QCOMPARE(form->TownToFindLabel->text(), group->item(step.selected));
+            QCOMPARE(form->TownToFind, group->item(step.selected));
         }
         QCOMPARE(clicks.size(), 6);
 

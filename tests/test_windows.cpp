@@ -321,7 +321,7 @@ private slots:
             QVERIFY2(!form->ListBox->findItems(town, Qt::MatchExactly)[0]->isSelected(),
                      qPrintable(town + " is disliked"));
         QCOMPARE(form->RadioGroup->ItemIndex(), 0);
-        QCOMPARE(form->TownToFindLabel->text(), form->RadioGroup->item(0));
+        QCOMPARE(form->TownToFind, form->RadioGroup->item(0));
         QCOMPARE(form->PageControl->ActivePage(), form->Nation);
         QCOMPARE(form->ProgressBar->Position(), 100);
         // Start during a session: a new draw, a full bar.
@@ -359,7 +359,7 @@ private slots:
         QCOMPARE(form->ProgressBar->Position(), 100);
         QVERIFY(!form->RadioGroup->itemEnabled(0));
         QCOMPARE(form->RadioGroup->ItemIndex(), 1);
-        QCOMPARE(form->TownToFindLabel->text(), form->RadioGroup->item(1));
+        QCOMPARE(form->TownToFind, form->RadioGroup->item(1));
         QCOMPARE(form->HotSpotLabel->text(), QString());
         QCOMPARE(form->PageControl->ActivePage(), form->Nation);
         QVERIFY(!form->FoundFlag);
@@ -384,7 +384,7 @@ private slots:
         QCOMPARE(form->ProgressBar->Position(), 100);
         form->PageControl->SelectNextPage();       // as the player changes the tab
         QVERIFY(form->RadioGroup->itemEnabled(0)); // never marked: it stays open
-        QCOMPARE(form->TownToFindLabel->text(), form->RadioGroup->item(1));
+        QCOMPARE(form->TownToFind, form->RadioGroup->item(1));
         QVERIFY(!form->FoundFlag);
     }
 
@@ -442,7 +442,7 @@ private slots:
     void choosingAnotherTownChangesTheQuestion() {
         form->StartButton->click();
         form->RadioGroup->setItemIndex(3);
-        QCOMPARE(form->TownToFindLabel->text(), form->RadioGroup->item(3));
+        QCOMPARE(form->TownToFind, form->RadioGroup->item(3));
         form->TimeTrackBar->setFocus();
         QTest::keyClick(form->TimeTrackBar, Qt::Key_PageUp);
         QCOMPARE(form->Timer->Interval(), 1600); // the pace changes at once
@@ -634,7 +634,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QTRY_VERIFY(!form->FoundFlag);
         QCOMPARE(form->RadioGroup->ItemIndex(), 1);
-        QCOMPARE(form->TownToFindLabel->text(), form->RadioGroup->item(1));
+        QCOMPARE(form->TownToFind, form->RadioGroup->item(1));
         QCOMPARE(form->HotSpotLabel->text(), QString());
     }
 
@@ -721,7 +721,7 @@ private slots:
         form->ProgressBar->setPosition(3);
         form->RegionsHyperImages->LoadPicture("Padania.bmp");
         const QHash<QString, QPoint> towns = clickablePoints(form->RegionsHyperImages);
-        const QString asked = form->TownToFindLabel->text();
+        const QString asked = form->TownToFind;
         clickMap(form->RegionsHyperImages,
                  towns.value(towns.keys().first() == asked ? towns.keys().last()
                                                            : towns.keys().first()));

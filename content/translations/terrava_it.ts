@@ -452,6 +452,10 @@
         <source>The PicturesDir property is not set.</source>
         <translation>La proprietà PicturesDir non è impostata.</translation>
     </message>
+    <message>
+        <source>place %1 of %2</source>
+        <translation>luogo %1 di %2</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>
@@ -466,6 +470,13 @@
     <message>
         <source>Time Up!</source>
         <translation>Tempo scaduto!</translation>
+    </message>
+</context>
+<context>
+    <name>TRadioGroup</name>
+    <message>
+        <source>found</source>
+        <translation>trovata</translation>
     </message>
 </context>
 <context>
