@@ -6,6 +6,7 @@
 #include "ErrorBox.h"
 #include "FocusFrame.h"
 #include "FormScaling.h"
+#include "KeepRestored.h"
 #include "MainForm.h"
 #include "ui_OKBottomDlg.h"
 
@@ -25,6 +26,7 @@ TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent), ui(new Ui::OKBott
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(size());
+    KeepRestored(this); // the first window of the program: minimised, nothing would show
     UsePixelFonts(this);
     // The dialog sits on the tooltip colour; the edit box keeps the window colour.
     QPalette pal = palette();
@@ -81,21 +83,6 @@ void TOKBottomDlg::closeEvent(QCloseEvent* event) {
     // The first window of the program: closing it ends the program.
     event->accept();
     QCoreApplication::quit();
-}
-
-void TOKBottomDlg::changeEvent(QEvent* event) {
-    QDialog::changeEvent(event);
-    // The dialog asks for a close button only, but some window managers offer minimising all
-    // the same; minimised, the only window of the program would have no way back, since the
-    // task bar lists no dialog. It comes back at once.
-    if (event->type() == QEvent::WindowStateChange && isVisible() &&
-        (windowState() & Qt::WindowMinimized))
-        QTimer::singleShot(0, this, [this] {
-            if (isVisible() && (windowState() & Qt::WindowMinimized)) {
-                setWindowState(windowState() & ~Qt::WindowMinimized);
-                activateWindow();
-            }
-        });
 }
 
 bool TOKBottomDlg::eventFilter(QObject* watched, QEvent* event) {

@@ -10,11 +10,13 @@
 #include "SpinEdit.h"
 #include "TrackBar.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 
 class ControlsTest : public QObject {
     Q_OBJECT
@@ -155,6 +157,21 @@ private slots:
         QTest::keyClick(&spin, Qt::Key_Down);
         QTest::keyClick(&spin, Qt::Key_Down);
         QCOMPARE(spin.Value(), 4);
+    }
+
+    // Minimised while open, as some window managers allow, a box comes back at once.
+    void minimisedMessageBoxComesBack() {
+        bool restored = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box)
+                return;
+            box->setWindowState(Qt::WindowMinimized);
+            restored = QTest::qWaitFor([&] { return !(box->windowState() & Qt::WindowMinimized); });
+            box->close();
+        });
+        MessageBoxes::show(nullptr, MessageKind::Information, QStringLiteral("Good! "));
+        QVERIFY(restored);
     }
 
     void errorBoxTextRule() {
