@@ -1,0 +1,174 @@
+// SPDX-FileCopyrightText: 2026 Terrava developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SessionRecorder.h"
+
+#include "ProfileText.h"
+#include "ProgressSql.h"
+
+SessionRecorder::Clock SessionRecorder::systemClock() {
+    return {[] { return QDateTime::currentDateTimeUtc(); },
+            [] {
+                static const QElapsedTimer timer = [] {
+                    QElapsedTimer started;
+                    started.start();
+                    return started;
+                }();
+                return timer.elapsed();
+            }};
+}
+
+SessionRecorder::SessionRecorder(ProgressDatabase& database, const QString& playerName,
+                                 Clock clocks)
+    : db(database), player(playerName), clock(std::move(clocks)) {}
+
+SessionRecorder::~SessionRecorder() {
+    sessionEnded(SessionEnd::WindowClosed);
+}
+
+bool SessionRecorder::record(const std::function<void(QSqlDatabase&)>& fn) {
+    if (db.write(fn))
+        return true;
+    sessionId = 0; // the record is off: nothing more of this session can be kept
+    return false;
+}
+
+qint64 SessionRecorder::playerId(QSqlDatabase& c) {
+    if (knownPlayerId != 0)
+        return knownPlayerId;
+    const QString key = MatchedName(player);
+    sqlRun(c, "INSERT INTO players (name, match_key) VALUES (?, ?) ON CONFLICT DO NOTHING",
+           {player, key});
+    return sqlValue(c, "SELECT id FROM players WHERE match_key = ?", {key}).toLongLong();
+}
+
+void SessionRecorder::sessionStarted(const SessionSettings& settings, const QStringList& names) {
+    sessionEnded(SessionEnd::NewStart);
+    if (!db.isOpen())
+        return;
+    const QString startedAt = clock.utcNow().toUTC().toString(Qt::ISODateWithMs);
+    startMs = clock.elapsedMs();
+    towns.assign(size_t(names.size()), Town{});
+    current = -1;
+    askedCount = 0;
+    foundCount = 0;
+    outOfTime = false;
+    qint64 id = 0;
+    qint64 pid = 0;
+    const bool written = record([&](QSqlDatabase& c) {
+        pid = playerId(c);
+        QSqlQuery session = sqlRun(
+            c,
+            "INSERT INTO sessions (player_id, started_at, interval_ms, question_count, bonus,"
+            " sound, practice, disliked) VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
+            {pid, startedAt, settings.intervalMs, settings.questions, settings.bonus,
+             int(settings.sound), int(settings.practice),
+             settings.disliked.join(QLatin1Char('\n'))});
+        id = session.lastInsertId().toLongLong();
+        // The first town is asked at once, at the start.
+        for (int position = 0; position < names.size(); ++position)
+            sqlRun(c,
+                   "INSERT INTO session_towns (session_id, position, town, asked_order,"
+                   " asked_ms) VALUES (?, ?, ?, ?, ?)",
+                   {id, position, names[position], position == 0 ? QVariant(1) : QVariant(),
+                    position == 0 ? QVariant(0) : QVariant()});
+    });
+    if (!written)
+        return;
+    knownPlayerId = pid;
+    sessionId = lastId = id;
+    if (!towns.empty()) {
+        towns[0].asked = true;
+        askedCount = 1;
+        current = 0;
+        currentSince = 0;
+    }
+}
+
+void SessionRecorder::leaveCurrent() {
+    if (current < 0)
+        return;
+    towns[size_t(current)].spentMs += now() - currentSince;
+    current = -1;
+}
+
+void SessionRecorder::townAsked(int position) {
+    if (sessionId == 0 || position < 0 || position >= int(towns.size()) ||
+        towns[size_t(position)].found || position == current)
+        return;
+    leaveCurrent();
+    current = position;
+    currentSince = now();
+    Town& town = towns[size_t(position)];
+    if (town.asked)
+        return;
+    town.asked = true;
+    const int order = ++askedCount;
+    record([&](QSqlDatabase& c) {
+        sqlRun(c,
+               "UPDATE session_towns SET asked_order = ?, asked_ms = ?"
+               " WHERE session_id = ? AND position = ?",
+               {order, currentSince, sessionId, position});
+    });
+}
+
+void SessionRecorder::wrongClick(const WrongClick& click) {
+    if (sessionId == 0 || current < 0)
+        return;
+    const qint64 at = now();
+    record([&](QSqlDatabase& c) {
+        sqlRun(c,
+               "INSERT INTO wrong_clicks (session_id, position, at_ms, kind, clicked, picture,"
+               " x, y) VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
+               {sessionId, current, at,
+                click.kind == WrongClick::Kind::Region ? QStringLiteral("region")
+                                                       : QStringLiteral("town"),
+                click.clicked, click.picture, click.point.x(), click.point.y()});
+        sqlRun(c,
+               "UPDATE session_towns SET wrong_clicks = wrong_clicks + 1"
+               " WHERE session_id = ? AND position = ?",
+               {sessionId, current});
+    });
+}
+
+void SessionRecorder::townFound(int position) {
+    if (sessionId == 0 || position < 0 || position >= int(towns.size()) ||
+        towns[size_t(position)].found)
+        return;
+    townAsked(position); // found while another town was shown: it counts from now
+    if (sessionId == 0)
+        return;
+    leaveCurrent();
+    Town& town = towns[size_t(position)];
+    town.found = true;
+    ++foundCount;
+    const bool written = record([&](QSqlDatabase& c) {
+        sqlRun(c,
+               "UPDATE session_towns SET found_ms = ?, found_in_time = ?"
+               " WHERE session_id = ? AND position = ?",
+               {town.spentMs, int(!outOfTime), sessionId, position});
+    });
+    if (written && foundCount == int(towns.size()))
+        sessionEnded(SessionEnd::AllFound);
+}
+
+void SessionRecorder::timeUp() {
+    if (sessionId == 0 || outOfTime)
+        return;
+    outOfTime = true;
+    const qint64 at = now();
+    record([&](QSqlDatabase& c) {
+        sqlRun(c, "UPDATE sessions SET time_up_ms = ? WHERE id = ?", {at, sessionId});
+    });
+}
+
+void SessionRecorder::sessionEnded(SessionEnd end) {
+    if (sessionId == 0)
+        return;
+    leaveCurrent();
+    const qint64 at = now();
+    record([&](QSqlDatabase& c) {
+        sqlRun(c, "UPDATE sessions SET ended_ms = ?, end_reason = ? WHERE id = ?",
+               {at, sessionEndKey(end), sessionId});
+    });
+    sessionId = 0;
+}
