@@ -8,6 +8,8 @@
 #include "ErrorBox.h"
 #include "GameRules.h"
 #include "HImages.h"
+#include "HotspotMap.h"
+#include "LearningRecord.h"
 #include "MainForm.h"
 #include "MessageBoxes.h"
 #include "PageControl.h"
@@ -30,7 +32,17 @@ void setCaption(QLabel* label, const QString& text) {
     label->adjustSize(); // labels size themselves to their text
     UpdateAccessibleCaption(label);
 }
+
+// A point on a map's paint area in the picture's own pixels.
+QPoint picturePoint(const THyperImages* map, int x, int y) {
+    return QPoint(int(toPicture(x, map->Scale())), int(toPicture(y, map->Scale())));
+}
 } // namespace
+
+void TMainForm::setTownToFind(const QString& town) {
+    setCaption(TownToFindLabel, town);
+    Answering.showTownToFind(town);
+}
 
 void TMainForm::StartButtonClick() {
     Timer->setEnabled(true);
@@ -39,8 +51,14 @@ void TMainForm::StartButtonClick() {
     ProgressBar->setPosition(ProgressBar->maximum());
     Timer->setInterval(TimeTrackBar->Position());
     // The new session replaces a running one; its creation asks the first town.
-    Session = std::make_unique<TSession>(*questions, *towns);
-    setCaption(TownToFindLabel, RadioGroup->item(RadioGroup->ItemIndex()));
+    Record->endRunning(SessionEnd::NewStart);
+    Session =
+        PracticeCheckBox->isChecked()
+            ? std::make_unique<TSession>(
+                  *questions, Record->practiceTowns(townList(), dislikedTowns(), QuestionCount))
+            : std::make_unique<TSession>(*questions, *towns);
+    Record->sessionStarted(sessionSettings(), RadioGroup->Items());
+    setTownToFind(RadioGroup->item(RadioGroup->ItemIndex()));
     PageControl->setActivePage(Nation);
 }
 
@@ -48,8 +66,11 @@ void TMainForm::NationHyperImagesImageMouseDown(int X, int Y) {
     QString name;
     if (!NationHyperImages->HotspotAt(X, Y, name))
         return;
-    if (const auto index = RegionIndex(name))
+    if (const auto index = RegionIndex(name)) {
+        Record->regionClicked(name, RegionPictures[*index], TownToFindLabel->text(),
+                              picturePoint(NationHyperImages, X, Y));
         ShowRegion(*index);
+    }
     // A hotspot of another name opens nothing.
 }
 
@@ -62,6 +83,7 @@ void TMainForm::RegionsHyperImagesImageMouseDown(int X, int Y) {
     case Answer::Right:
         FoundFlag = true;
         PlaySound(Cues::Whistle);
+        Record->townFound(RadioGroup->ItemIndex()); // found now, however long "Good! " stays
         // The timer keeps running while the message waits: the time may run out meanwhile.
         MessageBoxes::show(this, MessageKind::Information, QStringLiteral("Good! "));
         if (Session)
@@ -72,6 +94,8 @@ void TMainForm::RegionsHyperImagesImageMouseDown(int X, int Y) {
         PageControlChange();
         break;
     case Answer::Wrong:
+        Record->wrongTown(name, RegionsHyperImages->PictureFilename(),
+                          picturePoint(RegionsHyperImages, X, Y));
         PlaySound(Cues::Cough);
         ProgressBar->setPosition(
             TimeBar::afterWrongAnswer(ProgressBar->Position(), TownsTrackBar->Position()));
@@ -101,7 +125,7 @@ void TMainForm::NewTown() {
     if (!Session)
         return;
     const QString town = Session->NextTown();
-    setCaption(TownToFindLabel, town);
+    setTownToFind(town);
     if (!town.isEmpty())
         return;
     PlaySound(Cues::Applause);
@@ -109,10 +133,12 @@ void TMainForm::NewTown() {
     MessageBoxes::show(this, MessageKind::Information,
                        QStringLiteral("Very good! You have found them all!"));
     Session.reset();
+    showRecordProblem();
 }
 
 void TMainForm::RadioGroupClick() {
-    setCaption(TownToFindLabel, RadioGroup->item(RadioGroup->ItemIndex()));
+    setTownToFind(RadioGroup->item(RadioGroup->ItemIndex()));
+    Record->townAsked(RadioGroup->ItemIndex());
     FoundFlag = false;
 }
 
@@ -129,6 +155,7 @@ void TMainForm::TimerTimer() {
                 throw;
             }
             Timer->setEnabled(false);
+            Record->timeUp();
             MessageBoxes::show(this, MessageKind::Error, QStringLiteral("Time Up!"));
             return;
         }

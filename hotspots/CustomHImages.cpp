@@ -341,6 +341,16 @@ void TCustomHyperImages::paintPicture(QPainter& painter) {
     painter.drawPixmap(0, 0, pixmap);
     DrawHotspots(painter);
     paintHotRegion(painter, clientOrigin() - paintArea->pos());
+    if (overlayPainter) {
+        painter.save();
+        overlayPainter(painter, scale);
+        painter.restore();
+    }
+}
+
+void TCustomHyperImages::setOverlayPainter(OverlayPainter painter) {
+    overlayPainter = std::move(painter);
+    paintArea->update();
 }
 
 void TCustomHyperImages::DrawHotspots(QPainter& painter) const {

@@ -4,12 +4,12 @@
 # shellcheck shell=bash
 BUILD_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-charts-dev libqt6opengl6-dev
     libsndfile1-dev libopenal-dev libbenchmark-dev
 )
 # What the game needs to run on a desktop.
 RUN_PACKAGES=(
-    qt6-qpa-plugins fonts-dejavu-core fonts-liberation2
+    qt6-qpa-plugins fonts-dejavu-core fonts-liberation2 libqt6sql6-sqlite libqt6charts6
 )
 # What the test suite needs besides: a headless X server, a window manager and their tools for
 # the real-window tests, and a private sound server for the sound tests.
