@@ -72,9 +72,9 @@ void addTrends(const QSqlDatabase& c, QHash<qint64, PlayerOverview>& players) {
                " FROM sessions s JOIN session_towns t ON t.session_id = s.id GROUP BY s.id),"
                " ranked AS ("
                " SELECT *, ROW_NUMBER() OVER (PARTITION BY player ORDER BY id DESC) AS r FROM per)"
-               " SELECT player, r <= ?, SUM(asked), SUM(clean) FROM ranked WHERE r <= ?"
-               " GROUP BY player, r <= ?",
-               {TrendSessions, 2 * TrendSessions, TrendSessions});
+               " SELECT player, r <= ? AS recent, SUM(asked), SUM(clean) FROM ranked WHERE r <= ?"
+               " GROUP BY player, recent",
+               {TrendSessions, 2 * TrendSessions});
     while (q.next()) {
         const auto found = players.find(q.value(0).toLongLong());
         const int asked = q.value(2).toInt();

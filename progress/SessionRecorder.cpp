@@ -52,6 +52,8 @@ void SessionRecorder::sessionStarted(const SessionSettings& settings, const QStr
     askedCount = 0;
     foundCount = 0;
     outOfTime = false;
+    // Never NULL: a session without disliked towns has the empty text.
+    const QString disliked = settings.disliked.join(QLatin1Char('\n')) + QLatin1String("");
     qint64 id = 0;
     qint64 pid = 0;
     const bool written = record([&](QSqlDatabase& c) {
@@ -61,8 +63,7 @@ void SessionRecorder::sessionStarted(const SessionSettings& settings, const QStr
             "INSERT INTO sessions (player_id, started_at, interval_ms, question_count, bonus,"
             " sound, practice, disliked) VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
             {pid, startedAt, settings.intervalMs, settings.questions, settings.bonus,
-             int(settings.sound), int(settings.practice),
-             settings.disliked.join(QLatin1Char('\n'))});
+             int(settings.sound), int(settings.practice), disliked});
         id = session.lastInsertId().toLongLong();
         // The first town is asked at once, at the start.
         for (int position = 0; position < names.size(); ++position)
