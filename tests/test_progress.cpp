@@ -569,8 +569,8 @@ void TestProgress::historyExportedAsCsv() {
 
 void TestProgress::distancesOfWrongClicks() {
     QString error;
-    const Geography geo = Geography::load(TERRAVA_SOURCE_DIR "/content/towns.csv",
-                                          TERRAVA_SOURCE_DIR "/content/projections.csv", &error);
+    const Geography geo =
+        Geography::load(":/content/towns.csv", ":/content/projections.csv", &error);
     QCOMPARE(error, QString());
     QCOMPARE(geo.properName("l aquila"), "L'Aquila");
     const auto km = geo.wrongClickKm({WrongClick::Kind::Town, "Milano", "Padania.bmp", {}}, "Roma");

@@ -9,7 +9,7 @@ BUILD_PACKAGES=(
 )
 # What the game needs to run on a desktop.
 RUN_PACKAGES=(
-    qt6-qpa-plugins fonts-dejavu-core fonts-liberation2
+    qt6-qpa-plugins fonts-dejavu-core fonts-liberation2 libqt6sql6-sqlite
 )
 # What the test suite needs besides: a headless X server, a window manager and their tools for
 # the real-window tests, and a private sound server for the sound tests.
