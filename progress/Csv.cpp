@@ -26,6 +26,7 @@ QList<QStringList> parseCsv(const QByteArray& bytes, QString* error) {
     int line = 1;
     bool quoted = false;     // inside quotes
     bool afterQuote = false; // a quoted field has closed
+    int quoteLine = 0;       // where the open quote is
     const auto fail = [&](const char* what) {
         if (error)
             *error = QCoreApplication::translate("ProgressRecord", what).arg(line);
@@ -61,12 +62,15 @@ QList<QStringList> parseCsv(const QByteArray& bytes, QString* error) {
             return fail(QT_TRANSLATE_NOOP("ProgressRecord", "line %1: text after a closing quote"));
         } else if (c == u'"' && field.isEmpty()) {
             quoted = true;
+            quoteLine = line;
         } else {
             field += c;
         }
     }
-    if (quoted)
+    if (quoted) {
+        line = quoteLine;
         return fail(QT_TRANSLATE_NOOP("ProgressRecord", "line %1: a quoted field is not closed"));
+    }
     if (!field.isEmpty() || !record.isEmpty() || afterQuote) {
         record.append(field);
         records.append(record);

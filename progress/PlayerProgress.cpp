@@ -65,16 +65,13 @@ namespace {
 void addTrends(const QSqlDatabase& c, QHash<qint64, PlayerOverview>& players) {
     QSqlQuery q =
         sqlRun(c,
-               "WITH per AS ("
-               " SELECT s.player_id AS player, s.id AS id, COUNT(t.asked_order) AS asked,"
-               "  SUM(t.asked_order IS NOT NULL AND t.wrong_clicks = 0 AND t.found_in_time = 1)"
-               "  AS clean"
-               " FROM sessions s JOIN session_towns t ON t.session_id = s.id GROUP BY s.id),"
+               "WITH per AS (SELECT player_id AS player, id, asked_count AS asked,"
+               " clean_count AS clean FROM sessions),"
                " ranked AS ("
                " SELECT *, ROW_NUMBER() OVER (PARTITION BY player ORDER BY id DESC) AS r FROM per)"
-               " SELECT player, r <= ?, SUM(asked), SUM(clean) FROM ranked WHERE r <= ?"
-               " GROUP BY player, r <= ?",
-               {TrendSessions, 2 * TrendSessions, TrendSessions});
+               " SELECT player, r <= ? AS recent, SUM(asked), SUM(clean) FROM ranked WHERE r <= ?"
+               " GROUP BY player, recent",
+               {TrendSessions, 2 * TrendSessions});
     while (q.next()) {
         const auto found = players.find(q.value(0).toLongLong());
         const int asked = q.value(2).toInt();

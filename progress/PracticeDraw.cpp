@@ -32,10 +32,11 @@ struct Rank {
 Rank rankOf(const TownKnowledge& k, bool disliked, std::uint32_t tie) {
     const int since =
         k.sessionsSinceAsked < 0 ? std::numeric_limits<int>::max() / 2 : k.sessionsSinceAsked;
-    const bool due = k.box == 0 || since >= restOfBox(k.box);
+    // The session being drawn is the (since + 1)th after the one that asked it last.
+    const bool due = k.box == 0 || since + 1 >= restOfBox(k.box);
     // Missed towns, then new ones, then the boxes above.
     const double boxPlace = k.box == 0 ? 1.5 : double(k.box);
-    const double rest = due ? boxPlace : -double(since) / restOfBox(k.box);
+    const double rest = due ? boxPlace : -double(since + 1) / restOfBox(k.box);
     return {disliked, !due, rest, -k.missed, -since, tie};
 }
 

@@ -9,8 +9,9 @@
 #include <vector>
 
 // The towns of a practice session, drawn from the player's record by Leitner's rule: a town in
-// box b is due again once 2^(b-1) of the player's sessions have passed without asking it; a
-// town never answered is always due.
+// box b is due in every 2^(b-1)th session of the player (box 1 in every session, box 2 in every
+// other one, ...), counted from the last session that asked it; a town never answered is always
+// due.
 //
 // Due towns come first: those missed last time (most misses first), then new towns, then the
 // higher boxes in turn; within each, the town asked longest ago first. Towns not due follow,

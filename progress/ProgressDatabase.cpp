@@ -95,49 +95,57 @@ void ProgressDatabase::openFile() {
     }
     // At most once a damaged or foreign file is moved aside and a new one begun.
     for (int attempt = 0; attempt < 2; ++attempt) {
-        if (!openConnection())
-            return;
-        const QSqlDatabase db = QSqlDatabase::database(connectionName, false);
-        try {
-            // Looked at before anything is written: a foreign or newer file stays as it is.
-            const ProgressSchema::State state = ProgressSchema::read(db);
-            if (state.kind == ProgressSchema::State::Foreign) {
-                if (!moveAside(QStringLiteral("foreign")))
-                    return;
-                continue;
-            }
-            if (state.version > ProgressSchema::latestVersion()) {
-                fail(ProgressText::tr(
-                         "The record of sessions %1 was written by a newer version of Terrava. "
-                         "It is left as it is, and the game goes on without recording.")
-                         .arg(QDir::toNativeSeparators(filePath)));
-                return;
-            }
-            if (sqlValue(db, "PRAGMA quick_check(1)").toString() != QLatin1String("ok"))
-                throw SqlFailure{QSqlError({}, {}, QSqlError::StatementError,
-                                           QString::number(SqliteCode::Corrupt))};
-            if (sqlValue(db, "PRAGMA journal_mode = WAL").toString() != QLatin1String("wal"))
-                throw SqlFailure{QSqlError({}, {}, QSqlError::StatementError,
-                                           QString::number(SqliteCode::ReadOnly))};
-            sqlRun(db, "PRAGMA synchronous = NORMAL");
-            sqlRun(db, "PRAGMA foreign_keys = ON");
-            // Another copy of the game may be making the same new file: the write lock comes
-            // first, then the version is read again.
-            sqlRun(db, "BEGIN IMMEDIATE");
-            ProgressSchema::migrate(db);
-            sqlRun(db, "COMMIT");
+        const Opened opened = prepareFile(attempt == 0);
+        if (opened == Opened::Ready) {
             open = true;
             return;
-        } catch (const SqlFailure& failure) {
-            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-            if (isDamage(failure.error) && attempt == 0) {
-                if (!moveAside(QStringLiteral("damaged")))
-                    return;
-                continue;
-            }
-            failWith(failure.error);
+        }
+        if (opened == Opened::Failed) {
+            closeConnection();
             return;
         }
+        if (!moveAside(opened == Opened::Foreign ? QStringLiteral("foreign")
+                                                 : QStringLiteral("damaged")))
+            return;
+    }
+}
+
+ProgressDatabase::Opened ProgressDatabase::prepareFile(bool mayMoveAside) {
+    if (!openConnection())
+        return Opened::Failed;
+    const QSqlDatabase db = QSqlDatabase::database(connectionName, false);
+    try {
+        // Looked at before anything is written: a foreign or newer file stays as it is.
+        const ProgressSchema::State state = ProgressSchema::read(db);
+        if (state.kind == ProgressSchema::State::Foreign && mayMoveAside)
+            return Opened::Foreign;
+        if (state.version > ProgressSchema::latestVersion()) {
+            fail(ProgressText::tr(
+                     "The record of sessions %1 was written by a newer version of Terrava. "
+                     "It is left as it is, and the game goes on without recording.")
+                     .arg(QDir::toNativeSeparators(filePath)));
+            return Opened::Failed;
+        }
+        if (sqlValue(db, "PRAGMA quick_check(1)").toString() != QLatin1String("ok"))
+            throw SqlFailure{
+                QSqlError({}, {}, QSqlError::StatementError, QString::number(SqliteCode::Corrupt))};
+        if (sqlValue(db, "PRAGMA journal_mode = WAL").toString() != QLatin1String("wal"))
+            throw SqlFailure{QSqlError({}, {}, QSqlError::StatementError,
+                                       QString::number(SqliteCode::ReadOnly))};
+        sqlRun(db, "PRAGMA synchronous = NORMAL");
+        sqlRun(db, "PRAGMA foreign_keys = ON");
+        // Another copy of the game may be making the same new file: the write lock comes
+        // first, then the version is read again.
+        sqlRun(db, "BEGIN IMMEDIATE");
+        ProgressSchema::migrate(db);
+        sqlRun(db, "COMMIT");
+        return Opened::Ready;
+    } catch (const SqlFailure& failure) {
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        if (isDamage(failure.error) && mayMoveAside)
+            return Opened::Damaged;
+        failWith(failure.error);
+        return Opened::Failed;
     }
 }
 

@@ -59,7 +59,9 @@ public:
     };
 
 private:
+    enum class Opened { Ready, Foreign, Damaged, Failed };
     void openFile();
+    Opened prepareFile(bool mayMoveAside);
     bool openConnection();
     void closeConnection();
     void fail(const QString& text);

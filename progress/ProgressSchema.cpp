@@ -31,6 +31,7 @@ const std::vector<Migration>& migrations() {
              // One Start, with the settings it was played with. disliked: the towns left out,
              // one per line. time_up_ms: when the time bar ran out, if it did. end_reason:
              // all_found, new_start or window_closed; none when the game was killed.
+             // asked_count and clean_count: towns asked, and found at the first try.
              "CREATE TABLE sessions ("
              " id INTEGER PRIMARY KEY,"
              " player_id INTEGER NOT NULL REFERENCES players(id),"
@@ -44,7 +45,9 @@ const std::vector<Migration>& migrations() {
              " time_up_ms INTEGER,"
              " ended_ms INTEGER,"
              " end_reason TEXT CHECK (end_reason IN ('all_found', 'new_start', "
-             "'window_closed')))",
+             "'window_closed')),"
+             " asked_count INTEGER NOT NULL DEFAULT 0,"
+             " clean_count INTEGER NOT NULL DEFAULT 0)",
              "CREATE INDEX sessions_of_player ON sessions(player_id, id)",
              // The session's towns in the order drawn. asked_order: 1 for the first town
              // asked, and so on; none for a town never asked. found_ms: the time the town
@@ -73,6 +76,20 @@ const std::vector<Migration>& migrations() {
              " y INTEGER NOT NULL,"
              " FOREIGN KEY (session_id, position) REFERENCES session_towns)",
              "CREATE INDEX wrong_clicks_of_town ON wrong_clicks(session_id, position)",
+             // Per player and town, kept up to date with every answer so that the progress
+             // views read one row per town: the sessions that asked it, those that missed
+             // it, its Leitner box (TownKnowledge.h), the last session that asked it and the
+             // starts of the last sessions that asked and found it.
+             "CREATE TABLE town_records ("
+             " player_id INTEGER NOT NULL REFERENCES players(id),"
+             " town TEXT NOT NULL,"
+             " asked INTEGER NOT NULL DEFAULT 0,"
+             " missed INTEGER NOT NULL DEFAULT 0,"
+             " box INTEGER NOT NULL DEFAULT 0,"
+             " last_session INTEGER,"
+             " last_asked_at TEXT,"
+             " last_found_at TEXT,"
+             " PRIMARY KEY (player_id, town)) WITHOUT ROWID",
          }},
     };
     return list;

@@ -4,6 +4,7 @@
 
 #include "ProfileText.h"
 #include "ProgressSql.h"
+#include "TownKnowledge.h"
 
 SessionRecorder::Clock SessionRecorder::systemClock() {
     return {[] { return QDateTime::currentDateTimeUtc(); },
@@ -41,47 +42,81 @@ qint64 SessionRecorder::playerId(QSqlDatabase& c) {
     return sqlValue(c, "SELECT id FROM players WHERE match_key = ?", {key}).toLongLong();
 }
 
+// The town's first asking in the session, in the session and in the player's town record. A
+// town asked after "Time Up!" is missed at once.
+void SessionRecorder::askInRecord(QSqlDatabase& c, int position, int order) {
+    Town& town = towns[size_t(position)];
+    sqlRun(c,
+           "UPDATE session_towns SET asked_order = ?, asked_ms = ?"
+           " WHERE session_id = ? AND position = ?",
+           {order, currentSince, sessionId, position});
+    sqlRun(c, "UPDATE sessions SET asked_count = asked_count + 1 WHERE id = ?", {sessionId});
+    sqlRun(c,
+           "INSERT INTO town_records (player_id, town, asked, last_session, last_asked_at)"
+           " VALUES (?, ?, 1, ?, ?) ON CONFLICT DO UPDATE SET asked = asked + 1,"
+           " last_session = excluded.last_session, last_asked_at = excluded.last_asked_at",
+           {knownPlayerId, town.name, sessionId, startedAt});
+    if (outOfTime)
+        judge(c, position, true);
+}
+
+// The answer for the town is known: a miss puts it in box 1, a find at the first try moves it
+// up one box (a first answer to box 2).
+void SessionRecorder::judge(QSqlDatabase& c, int position, bool missed) {
+    Town& town = towns[size_t(position)];
+    if (town.judged)
+        return;
+    town.judged = true;
+    if (missed) {
+        sqlRun(c,
+               "UPDATE town_records SET missed = missed + 1, box = 1"
+               " WHERE player_id = ? AND town = ?",
+               {knownPlayerId, town.name});
+        return;
+    }
+    sqlRun(c,
+           "UPDATE town_records SET box = MIN(?, MAX(box, 1) + 1)"
+           " WHERE player_id = ? AND town = ?",
+           {LeitnerBoxes, knownPlayerId, town.name});
+    sqlRun(c, "UPDATE sessions SET clean_count = clean_count + 1 WHERE id = ?", {sessionId});
+}
+
 void SessionRecorder::sessionStarted(const SessionSettings& settings, const QStringList& names) {
     sessionEnded(SessionEnd::NewStart);
     if (!db.isOpen())
         return;
-    const QString startedAt = clock.utcNow().toUTC().toString(Qt::ISODateWithMs);
+    startedAt = clock.utcNow().toUTC().toString(Qt::ISODateWithMs);
     startMs = clock.elapsedMs();
     towns.assign(size_t(names.size()), Town{});
+    for (qsizetype i = 0; i < names.size(); ++i)
+        towns[size_t(i)].name = names[i];
     current = -1;
     askedCount = 0;
     foundCount = 0;
     outOfTime = false;
-    qint64 id = 0;
-    qint64 pid = 0;
-    const bool written = record([&](QSqlDatabase& c) {
-        pid = playerId(c);
+    // Never NULL: a session without disliked towns has the empty text.
+    const QString disliked = settings.disliked.join(QLatin1Char('\n')) + QLatin1String("");
+    record([&](QSqlDatabase& c) {
+        knownPlayerId = playerId(c);
         QSqlQuery session = sqlRun(
             c,
             "INSERT INTO sessions (player_id, started_at, interval_ms, question_count, bonus,"
             " sound, practice, disliked) VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
-            {pid, startedAt, settings.intervalMs, settings.questions, settings.bonus,
-             int(settings.sound), int(settings.practice),
-             settings.disliked.join(QLatin1Char('\n'))});
-        id = session.lastInsertId().toLongLong();
-        // The first town is asked at once, at the start.
+            {knownPlayerId, startedAt, settings.intervalMs, settings.questions, settings.bonus,
+             int(settings.sound), int(settings.practice), disliked});
+        sessionId = lastId = session.lastInsertId().toLongLong();
         for (int position = 0; position < names.size(); ++position)
-            sqlRun(c,
-                   "INSERT INTO session_towns (session_id, position, town, asked_order,"
-                   " asked_ms) VALUES (?, ?, ?, ?, ?)",
-                   {id, position, names[position], position == 0 ? QVariant(1) : QVariant(),
-                    position == 0 ? QVariant(0) : QVariant()});
+            sqlRun(c, "INSERT INTO session_towns (session_id, position, town) VALUES (?, ?, ?)",
+                   {sessionId, position, names[position]});
+        // The first town is asked at once, at the start.
+        if (!towns.empty()) {
+            current = 0;
+            currentSince = 0;
+            towns[0].asked = true;
+            askedCount = 1;
+            askInRecord(c, 0, 1);
+        }
     });
-    if (!written)
-        return;
-    knownPlayerId = pid;
-    sessionId = lastId = id;
-    if (!towns.empty()) {
-        towns[0].asked = true;
-        askedCount = 1;
-        current = 0;
-        currentSince = 0;
-    }
 }
 
 void SessionRecorder::leaveCurrent() {
@@ -103,12 +138,7 @@ void SessionRecorder::townAsked(int position) {
         return;
     town.asked = true;
     const int order = ++askedCount;
-    record([&](QSqlDatabase& c) {
-        sqlRun(c,
-               "UPDATE session_towns SET asked_order = ?, asked_ms = ?"
-               " WHERE session_id = ? AND position = ?",
-               {order, currentSince, sessionId, position});
-    });
+    record([&](QSqlDatabase& c) { askInRecord(c, position, order); });
 }
 
 void SessionRecorder::wrongClick(const WrongClick& click) {
@@ -127,6 +157,7 @@ void SessionRecorder::wrongClick(const WrongClick& click) {
                "UPDATE session_towns SET wrong_clicks = wrong_clicks + 1"
                " WHERE session_id = ? AND position = ?",
                {sessionId, current});
+        judge(c, current, true);
     });
 }
 
@@ -146,6 +177,9 @@ void SessionRecorder::townFound(int position) {
                "UPDATE session_towns SET found_ms = ?, found_in_time = ?"
                " WHERE session_id = ? AND position = ?",
                {town.spentMs, int(!outOfTime), sessionId, position});
+        sqlRun(c, "UPDATE town_records SET last_found_at = ? WHERE player_id = ? AND town = ?",
+               {startedAt, knownPlayerId, town.name});
+        judge(c, position, outOfTime);
     });
     if (written && foundCount == int(towns.size()))
         sessionEnded(SessionEnd::AllFound);
@@ -158,6 +192,10 @@ void SessionRecorder::timeUp() {
     const qint64 at = now();
     record([&](QSqlDatabase& c) {
         sqlRun(c, "UPDATE sessions SET time_up_ms = ? WHERE id = ?", {at, sessionId});
+        // The towns asked and still open are missed.
+        for (int position = 0; position < int(towns.size()); ++position)
+            if (towns[size_t(position)].asked && !towns[size_t(position)].found)
+                judge(c, position, true);
     });
 }
 

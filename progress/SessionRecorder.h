@@ -61,14 +61,18 @@ public:
 
 private:
     struct Town {
+        QString name;
         bool asked = false;
         bool found = false;
-        qint64 spentMs = 0; // time as the town to find before the current stretch
+        bool judged = false; // missed, or found at the first try: the answer is known
+        qint64 spentMs = 0;  // time as the town to find before the current stretch
     };
 
     qint64 now() const { return clock.elapsedMs() - startMs; }
     qint64 playerId(QSqlDatabase& db);
     void leaveCurrent();
+    void askInRecord(QSqlDatabase& c, int position, int order);
+    void judge(QSqlDatabase& c, int position, bool missed);
     bool record(const std::function<void(QSqlDatabase&)>& fn);
 
     ProgressDatabase& db;
@@ -78,6 +82,7 @@ private:
     qint64 sessionId = 0;
     qint64 lastId = 0;
     qint64 startMs = 0;
+    QString startedAt;
     std::vector<Town> towns;
     int current = -1;        // the town to find, or -1
     qint64 currentSince = 0; // when it became so

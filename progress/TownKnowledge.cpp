@@ -11,25 +11,6 @@
 
 namespace {
 
-// Per player and town: answers, misses, finds at the first try since the last miss, answers
-// that count, last asked, last found and the last session that asked it. A session's id is its
-// place in time: ids grow as sessions start.
-const char* const PlayerTownsSql =
-    "WITH answers AS ("
-    " SELECT s.player_id AS player, t.town AS town, s.id AS seq, s.started_at AS at,"
-    "  (t.wrong_clicks > 0 OR t.found_in_time = 0"
-    "   OR (t.found_ms IS NULL AND s.time_up_ms IS NOT NULL)) AS missed,"
-    "  (t.wrong_clicks = 0 AND t.found_in_time = 1) AS clean,"
-    "  t.found_ms IS NOT NULL AS found"
-    " FROM sessions s JOIN session_towns t ON t.session_id = s.id"
-    " WHERE t.asked_order IS NOT NULL AND (? < 0 OR s.player_id = ?)),"
-    " marked AS ("
-    " SELECT *, MAX(CASE WHEN missed THEN seq END) OVER (PARTITION BY player, town) AS last_miss"
-    " FROM answers)"
-    " SELECT player, town, COUNT(*), SUM(missed), SUM(clean AND seq > COALESCE(last_miss, 0)),"
-    "  SUM(missed OR clean), MAX(at), MAX(CASE WHEN found THEN at END), MAX(seq)"
-    " FROM marked GROUP BY player, town";
-
 QDateTime utc(const QVariant& value) {
     return value.isNull() ? QDateTime()
                           : QDateTime::fromString(value.toString(), Qt::ISODateWithMs);
@@ -69,8 +50,13 @@ qint64 findPlayer(const QSqlDatabase& db, const QString& player) {
 }
 
 QList<PlayerTown> playerTowns(const QSqlDatabase& db, qint64 playerId) {
+    const bool everyone = playerId < 0;
+    QSqlQuery q = sqlRun(db,
+                         QStringLiteral("SELECT player_id, town, asked, missed, box, last_session,"
+                                        " last_asked_at, last_found_at FROM town_records%1")
+                             .arg(everyone ? QString() : QStringLiteral(" WHERE player_id = ?")),
+                         everyone ? QVariantList() : QVariantList{playerId});
     QList<PlayerTown> result;
-    QSqlQuery q = sqlRun(db, QString::fromLatin1(PlayerTownsSql), {playerId, playerId});
     while (q.next()) {
         PlayerTown row;
         row.playerId = q.value(0).toLongLong();
@@ -78,12 +64,10 @@ QList<PlayerTown> playerTowns(const QSqlDatabase& db, qint64 playerId) {
         k.town = q.value(1).toString();
         k.asked = q.value(2).toInt();
         k.missed = q.value(3).toInt();
-        const int cleanSinceMiss = q.value(4).toInt();
-        const int answers = q.value(5).toInt();
-        k.box = answers == 0 ? 0 : std::min(LeitnerBoxes, 1 + cleanSinceMiss);
+        k.box = q.value(4).toInt();
+        row.lastSession = q.value(5).toLongLong();
         k.lastAsked = utc(q.value(6));
         k.lastFound = utc(q.value(7));
-        row.lastSession = q.value(8).toLongLong();
         result.append(row);
     }
     return result;

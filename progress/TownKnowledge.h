@@ -47,14 +47,14 @@ QList<TownKnowledge> townKnowledge(ProgressDatabase& db, const QString& player,
 // asked most recently.
 QList<TownKnowledge> mostMissed(ProgressDatabase& db, const QString& player, int limit);
 
-// The internals the teacher's table shares: every town each player was asked, keyed by the
-// players' ids; a player of -1 takes every player.
+// The internals the teacher's table shares: every town each player was asked, with the
+// player's id; a player of -1 takes every player. Throws SqlFailure.
 struct PlayerTown {
     qint64 playerId = 0;
     qint64 lastSession = 0;
     TownKnowledge knowledge;
 };
-QList<PlayerTown> playerTowns(const QSqlDatabase& db, qint64 playerId); // throws SqlFailure
+QList<PlayerTown> playerTowns(const QSqlDatabase& db, qint64 playerId);
 
 // The player's id in the record, matched as the settings file matches names; 0 when the
 // player has no session yet. Throws SqlFailure.
