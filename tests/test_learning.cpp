@@ -113,7 +113,6 @@ private slots:
         form->StartButton->click();
         const QString town = form->TownToFindLabel->text();
         QCOMPARE(form->Answering.RegionsTownView->text(), "Find: " + town);
-        qDebug() << form->Record->lastSessionId() << form->Record->isOpen() << form->Record->problemText() << ProgressDatabase::defaultPath();
         QCOMPARE(recorded()->towns.size(), 2);
         QCOMPARE(recorded()->towns[0].askedOrder, 1);
 
