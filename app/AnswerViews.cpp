@@ -35,7 +35,7 @@ AnswerViews::AnswerViews(QWidget* nation, QWidget* regions, TProgressBar* clock)
     RegionsTimeView = mirror(regions, clock, QRect(440, 488, 220, 10), "RegionsTimeView");
     RegionsTownView = new QLabel(regions);
     RegionsTownView->setObjectName(QStringLiteral("RegionsTownView"));
-    RegionsTownView->move(160, 480);
+    RegionsTownView->move(232, 480);
     RegionsTownView->setAccessibleName(Text::tr("Town to find"));
     RegionsTownView->setAccessibleDescription(Text::tr("The name of the town to find on the map"));
     showTownToFind(QString());

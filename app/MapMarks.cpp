@@ -6,6 +6,7 @@
 #include "CustomHImages.h"
 #include "HotspotDefinition.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -65,7 +66,14 @@ void PaintMarks(QPainter& painter, int scale, const QSizeF& picture, const MapMa
     QFont font = painter.font();
     font.setBold(true);
     painter.setFont(font);
+    // Texts stay on the picture: one that would run over its right edge goes left of its place.
+    const qreal right = picture.width() * f;
     const auto outlinedText = [&](QPointF at, const QString& text, const QColor& color) {
+        const qreal width = QFontMetricsF(painter.font()).horizontalAdvance(text);
+        if (at.x() + width > right)
+            at.setX(right - width - 2);
+        at.setX(std::max<qreal>(0, at.x()));
+        at.setY(std::max<qreal>(at.y(), QFontMetricsF(painter.font()).ascent()));
         QPainterPath path;
         path.addText(at, painter.font(), text);
         painter.strokePath(path, QPen(Qt::white, 3));
@@ -73,13 +81,24 @@ void PaintMarks(QPainter& painter, int scale, const QSizeF& picture, const MapMa
     };
     for (const MapLine& line : marks.lines) {
         const QPointF from = line.from * f;
-        const QPointF to = KeptInside(line.to, line.from, picture) * f;
+        const QPointF to = KeptInside(line.from, line.to, picture) * f;
         painter.setPen(QPen(QColor(200, 0, 0), 2, Qt::DashLine));
         painter.drawLine(from, to);
-        if (!line.label.isEmpty())
-            outlinedText((from + to) / 2 + QPointF(4, -4), line.label, QColor(120, 0, 0));
+        if (line.label.isEmpty())
+            continue;
+        // Beside the place clicked, on the side away from the right place.
+        const qreal width = QFontMetricsF(painter.font()).horizontalAdvance(line.label);
+        outlinedText(to +
+                         QPointF(to.x() >= from.x() ? 8 : -8 - width, to.y() >= from.y() ? 14 : -8),
+                     line.label, QColor(120, 0, 0));
     }
     for (const MapMark& mark : marks.marks) {
+        if (mark.style == MapMark::Dot) {
+            painter.setPen(QPen(Qt::white, 1));
+            painter.setBrush(mark.color);
+            painter.drawEllipse(mark.box.center() * f, 5, 5);
+            continue;
+        }
         QRectF box(mark.box.topLeft() * f, mark.box.bottomRight() * f);
         box = box.adjusted(-4, -4, 4, 4);
         QColor fill = mark.color;

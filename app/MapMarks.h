@@ -19,6 +19,7 @@ struct MapMark {
     QRectF box; // the hotspot's box, or a small box around a point
     QColor color;
     QString label;
+    enum Style { Ring, Dot } style = Ring; // a dot of one size marks many towns at once
 };
 
 struct MapLine {

@@ -109,14 +109,15 @@ void ProgressPage::fillChart() {
     perMinute->setName(tr("Towns found per minute"));
     auto* wrongPerTown = new QLineSeries;
     wrongPerTown->setName(tr("Wrong clicks per town"));
-    double highest = 1;
+    double mostPerMinute = 1, mostWrong = 1;
     QDateTime first, last;
     if (ProgressDatabase* db = record.database())
         for (const SessionSummary& s : playerSessions(*db, record.player())) {
             const qreal at = qreal(s.startedAt.toMSecsSinceEpoch());
             perMinute->append(at, s.townsPerMinute());
             wrongPerTown->append(at, s.wrongClicksPerTown());
-            highest = std::max({highest, s.townsPerMinute(), s.wrongClicksPerTown()});
+            mostPerMinute = std::max(mostPerMinute, s.townsPerMinute());
+            mostWrong = std::max(mostWrong, s.wrongClicksPerTown());
             first = first.isNull() ? s.startedAt : first;
             last = s.startedAt;
         }
@@ -125,21 +126,28 @@ void ProgressPage::fillChart() {
         chart->addSeries(series);
     }
     auto* time = new QDateTimeAxis;
-    time->setFormat(QLocale().dateFormat(QLocale::ShortFormat));
     if (first.isNull())
         first = last = QDateTime::currentDateTimeUtc();
+    // Days apart, the dates tell the sessions apart; within a day or two, the hours do.
+    time->setFormat(first.daysTo(last) >= 2 ? QLocale().dateFormat(QLocale::ShortFormat)
+                                            : QLocale().timeFormat(QLocale::ShortFormat));
     // A single session still gets a day's width around it.
     time->setRange(first.toLocalTime().addSecs(-3600), last.toLocalTime().addSecs(3600));
     time->setTickCount(5);
-    auto* value = new QValueAxis;
-    value->setRange(0, highest * 1.1);
-    value->setLabelFormat(QStringLiteral("%.1f"));
+    // Each measure on its own scale: towns per minute on the left, wrong clicks on the right.
     chart->addAxis(time, Qt::AlignBottom);
-    chart->addAxis(value, Qt::AlignLeft);
-    for (QLineSeries* series : {perMinute, wrongPerTown}) {
+    const auto scale = [&](QLineSeries* series, double most, Qt::Alignment side) {
+        auto* axis = new QValueAxis;
+        axis->setRange(0, most * 1.1);
+        axis->setLabelFormat(QStringLiteral("%.1f"));
+        axis->setLinePenColor(series->color());
+        axis->setLabelsColor(series->color().darker(130));
+        chart->addAxis(axis, side);
         series->attachAxis(time);
-        series->attachAxis(value);
-    }
+        series->attachAxis(axis);
+    };
+    scale(perMinute, mostPerMinute, Qt::AlignLeft);
+    scale(wrongPerTown, mostWrong, Qt::AlignRight);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(2, 2, 2, 2));
     QChart* old = Chart->chart();
@@ -175,7 +183,7 @@ void ProgressPage::showRegion(int index) {
     for (int i = 0; i < towns.size(); ++i) {
         const Knowledge level = i < known.size() ? known[i].level() : Knowledge::NotAsked;
         if (const auto box = HotspotBox(record.definitions(), picture, towns[i]))
-            shownMarks.marks << MapMark{*box, colourOf(level), QString()};
+            shownMarks.marks << MapMark{*box, colourOf(level), QString(), MapMark::Dot};
     }
     ShowMarks(*KnowledgeMap, shownMarks);
 }

@@ -29,7 +29,7 @@ QString foundText(const ReviewedTown& t) {
 
 QString endText(const SessionSummary& s) {
     if (!s.end)
-        return ReviewPage::tr("cut short");
+        return ReviewPage::tr("not ended");
     switch (*s.end) {
     case SessionEnd::AllFound:
         return ReviewPage::tr("all found");
@@ -146,11 +146,8 @@ void ReviewPage::fillTowns() {
                                             .arg(clicked.join(QStringLiteral(", ")));
             auto* item = new QTreeWidgetItem(
                 TownList,
-                {t.askedOrder > 0 ? QString::number(t.askedOrder) : QString(),
-                 record.geography().properName(t.town).isEmpty()
-                     ? t.town
-                     : record.geography().properName(t.town),
-                 foundText(t), t.foundMs >= 0 ? SecondsText(t.foundMs) : QString(), wrong});
+                {t.askedOrder > 0 ? QString::number(t.askedOrder) : QString(), t.town, foundText(t),
+                 t.foundMs >= 0 ? SecondsText(t.foundMs) : QString(), wrong});
             item->setForeground(2, t.found ? RightPlace : ClickedInstead);
         }
     }
@@ -174,9 +171,10 @@ void ReviewPage::chooseTown(int row) {
         ReviewMap->LoadPicture(picture);
     shownMarks = marksFor(town, picture);
     ShowMarks(*ReviewMap, shownMarks);
-    QString text = tr("%1: %2").arg(town.town, foundText(town));
+    QString text = tr("%1: %2.").arg(town.town, foundText(town));
     if (!town.wrongClicks.isEmpty())
-        text += QLatin1Char(' ') + tr("Red: clicked instead; the line leads to the right place.");
+        text += QLatin1Char(' ') + tr("In red what was clicked instead; each line leads to the "
+                                      "right place.");
     TownLabel->setText(text);
 }
 
@@ -211,13 +209,12 @@ MapMarks ReviewPage::marksFor(const ReviewedTown& town, const QString& picture) 
             continue;
         const auto km = places.wrongClickKm(rc.click, town.town);
         const QString distance = km ? tr("%1 km").arg(locale.toString(*km, 'f', 0)) : QString();
-        const QSizeF size = ReviewMap->PictureImage().size();
-        if (QRectF(QPointF(0, 0), size).contains(box->center()))
-            marks.marks << MapMark{*box, ClickedInstead, rc.click.clicked};
+        // The place clicked is ringed where the picture shows it; the line names it.
+        if (QRectF(QPointF(0, 0), ReviewMap->PictureImage().size()).contains(box->center()))
+            marks.marks << MapMark{*box, ClickedInstead, QString()};
         marks.lines << MapLine{target->center(), box->center(),
-                               QRectF(QPointF(0, 0), size).contains(box->center())
-                                   ? distance
-                                   : tr("%1, %2").arg(rc.click.clicked, distance)};
+                               distance.isEmpty() ? rc.click.clicked
+                                                  : tr("%1, %2").arg(rc.click.clicked, distance)};
     }
     // After "Time Up!" the towns still open are shown where they are.
     if (shown && shown->timeUpMs)
