@@ -40,6 +40,7 @@ ProgressWindow::ProgressWindow(LearningRecord& rec, const QString& picturesDir, 
 }
 
 void ProgressWindow::showReview(qint64 sessionId) {
+    record.takeProblem(); // said here, it needs no box of its own later
     const QString problem = record.problemText();
     RecordState->setText(problem.isEmpty() ? QString()
                                            : tr("Nothing is being recorded: %1").arg(problem));
