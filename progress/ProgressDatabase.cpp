@@ -117,8 +117,15 @@ ProgressDatabase::Opened ProgressDatabase::prepareFile(bool mayMoveAside) {
     try {
         // Looked at before anything is written: a foreign or newer file stays as it is.
         const ProgressSchema::State state = ProgressSchema::read(db);
-        if (state.kind == ProgressSchema::State::Foreign && mayMoveAside)
-            return Opened::Foreign;
+        if (state.kind == ProgressSchema::State::Foreign) {
+            if (mayMoveAside)
+                return Opened::Foreign;
+            // Another program put its file in the place of the one just moved aside.
+            fail(ProgressText::tr("The file %1 is not a record of sessions of Terrava. It is left "
+                                  "as it is, and the game goes on without recording.")
+                     .arg(QDir::toNativeSeparators(filePath)));
+            return Opened::Failed;
+        }
         if (state.version > ProgressSchema::latestVersion()) {
             fail(ProgressText::tr(
                      "The record of sessions %1 was written by a newer version of Terrava. "
