@@ -149,6 +149,9 @@ private slots:
         QCOMPARE(review->marks().lines.size(), 2);
         for (const MapLine& line : review->marks().lines)
             QVERIFY2(line.label.contains(" km"), qPrintable(line.label));
+        const QImage marked = review->ReviewMap->PaintArea()->grab().toImage();
+        ShowMarks(*review->ReviewMap, {});
+        QVERIFY(review->ReviewMap->PaintArea()->grab().toImage() != marked); // marks are painted
 
         form->close();
         QCOMPARE(recorded()->end, SessionEnd::WindowClosed);
