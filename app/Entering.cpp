@@ -51,6 +51,8 @@ void TOKBottomDlg::OKBtnClick() {
         mainForm->NameDlg = this;
     }
     hide();
+    if (mainForm)
+        mainForm->OpenRecord(); // only now: the dialog must not wait for the record
 }
 
 void TOKBottomDlg::CancelBtnClick() {

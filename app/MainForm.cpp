@@ -11,9 +11,13 @@
 #include "FocusFrame.h"
 #include "FormScaling.h"
 #include "HImages.h"
+#include "LearningRecord.h"
+#include "MessageBoxes.h"
 #include "PageControl.h"
 #include "PlayerSettings.h"
 #include "ProgressBar.h"
+#include "ProgressDatabase.h"
+#include "ProgressWindow.h"
 #include "QuizAdapters.h"
 #include "QuizRandom.h"
 #include "QuizState.h"
@@ -84,6 +88,9 @@ TMainForm::TMainForm(QWidget* parent, std::unique_ptr<SoundDevice> soundDevice)
     ColorButton = ui->ColorButton;
     ProgressBar = ui->ProgressBar;
     RadioGroup = ui->RadioGroup;
+    PracticeCheckBox = ui->PracticeCheckBox;
+    ProgressButton = ui->ProgressButton;
+    Answering = AnswerViews(Nation, Regions, ProgressBar);
     UpdateAccessibleCaption(TownToFindLabel);
     UpdateAccessibleCaption(HotSpotLabel);
     // Tab reaches the maps. Given only now, so that the layout's tab order stays as it was.
@@ -115,6 +122,7 @@ TMainForm::TMainForm(QWidget* parent, std::unique_ptr<SoundDevice> soundDevice)
     RegionsHyperImages->Loaded();
     Spellings = TownSpellings::readFile(QStringLiteral(":/content/towns.csv"));
 
+    Record = std::make_unique<LearningRecord>(RegionsHyperImages->HotspotsDef());
     questions = std::make_unique<RadioGroupQuestions>(*RadioGroup, Spellings);
     towns = std::make_unique<ListBoxTowns>(*ListBox);
     cues = std::make_unique<TSoundCues>(*MediaPlayer);
@@ -144,6 +152,8 @@ void TMainForm::connectHandlers() {
     connect(HelpButton, &QPushButton::clicked, this, Guarded([this](bool) { HelpButtonClick(); }));
     connect(ColorButton, &QPushButton::clicked, this,
             Guarded([this](bool) { ColorButtonClick(); }));
+    connect(ProgressButton, &QPushButton::clicked, this,
+            Guarded([this](bool) { ProgressButtonClick(); }));
 }
 
 // Each step may raise; the steps after a failing one are skipped (the caller shows the error).
@@ -159,6 +169,9 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::FormClose() {
+    Record->endRunning(SessionEnd::WindowClosed);
+    if (Progress)
+        Progress->close();
     if (NameDlg)
         NameDlg->close(); // the first window of the program: closing it ends the program
     QCoreApplication::quit();
@@ -193,6 +206,7 @@ void TMainForm::LoadSettings() {
     TownsTrackBar->setPosition(s.bonus);
     SpinEdit->setValue(s.questions);
     SoundCheckBox->setChecked(s.sound);
+    PracticeCheckBox->setChecked(s.practice);
 }
 
 void TMainForm::SaveButtonClick() {
@@ -205,6 +219,7 @@ void TMainForm::SaveButtonClick() {
     s.bonus = TownsTrackBar->Position();
     s.questions = SpinEdit->Value();
     s.sound = SoundCheckBox->isChecked();
+    s.practice = PracticeCheckBox->isChecked();
     writePlayerSettings(*SettingsFile, PlayerName, townList(), s);
 }
 
@@ -213,6 +228,50 @@ QStringList TMainForm::townList() const {
     for (int i = 0; i < ListBox->count(); ++i)
         towns << TownOfItem(*ListBox->item(i));
     return towns;
+}
+
+std::vector<bool> TMainForm::dislikedTowns() const {
+    std::vector<bool> disliked;
+    for (int i = 0; i < ListBox->count(); ++i)
+        disliked.push_back(ListBox->item(i)->isSelected());
+    return disliked;
+}
+
+SessionSettings TMainForm::sessionSettings() const {
+    SessionSettings s;
+    s.intervalMs = TimeTrackBar->Position();
+    s.questions = QuestionCount;
+    s.bonus = TownsTrackBar->Position();
+    s.sound = SoundCheckBox->isChecked();
+    s.practice = PracticeCheckBox->isChecked();
+    for (int i = 0; i < ListBox->count(); ++i)
+        if (ListBox->item(i)->isSelected())
+            s.disliked << ListBox->item(i)->text();
+    return s;
+}
+
+void TMainForm::OpenRecord() {
+    Record->open(PlayerName, ProgressDatabase::defaultPath());
+    showRecordProblem();
+}
+
+// Said once, and only while no session runs: never a box in the middle of a session.
+void TMainForm::showRecordProblem() {
+    if (Session)
+        return;
+    const QString problem = Record->takeProblem();
+    if (!problem.isEmpty())
+        MessageBoxes::show(this, MessageKind::Warning, problem);
+}
+
+void TMainForm::ProgressButtonClick() {
+    if (!Progress)
+        Progress =
+            new ProgressWindow(*Record, QDir::currentPath() + QStringLiteral("/images"), this);
+    Progress->showReview(Record->lastSessionId());
+    Progress->show();
+    Progress->raise();
+    Progress->activateWindow();
 }
 
 void TMainForm::HelpButtonClick() {

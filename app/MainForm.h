@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "AnswerViews.h"
 #include "ColorChooser.h"
 #include "ProfileFile.h"
 #include "SoundDevice.h"
@@ -19,6 +20,9 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 
+class LearningRecord;
+class ProgressWindow;
+struct SessionSettings;
 class TCustomHyperImages;
 class THyperImages;
 class TOKBottomDlg;
@@ -70,6 +74,10 @@ public:
     void HelpButtonClick();
     void ColorButtonClick();
 
+    // The player's record: opened once the name is confirmed; the progress window.
+    void OpenRecord();
+    void ProgressButtonClick();
+
     // Controls, by their layout names.
     TPageControl* PageControl;
     QWidget* Nation;
@@ -95,6 +103,8 @@ public:
     QPushButton* SaveButton;
     QPushButton* HelpButton;
     QPushButton* ColorButton;
+    QCheckBox* PracticeCheckBox;
+    QPushButton* ProgressButton;
     TProgressBar* ProgressBar;
     TRadioGroup* RadioGroup;
     TTimer* Timer;
@@ -118,6 +128,12 @@ public:
 
     QColor windowColor() const;
 
+    // The record of the player's sessions, the window that shows it, and the time and town
+    // in sight on the map pages.
+    std::unique_ptr<LearningRecord> Record;
+    ProgressWindow* Progress = nullptr;
+    AnswerViews Answering;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
@@ -127,6 +143,9 @@ private:
     void setWindowColor(const QColor& color);
     void showTownToFind(const QString& town);
     QStringList townList() const;
+    std::vector<bool> dislikedTowns() const;
+    SessionSettings sessionSettings() const;
+    void showRecordProblem();
 
     std::unique_ptr<Ui::MainForm> ui;
     std::unique_ptr<SoundDevice> sound;

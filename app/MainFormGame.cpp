@@ -8,6 +8,8 @@
 #include "ErrorBox.h"
 #include "GameRules.h"
 #include "HImages.h"
+#include "HotspotMap.h"
+#include "LearningRecord.h"
 #include "MainForm.h"
 #include "MessageBoxes.h"
 #include "PageControl.h"
@@ -30,6 +32,11 @@ void setCaption(QLabel* label, const QString& text) {
     label->adjustSize(); // labels size themselves to their text
     UpdateAccessibleCaption(label);
 }
+
+// A point on a map's paint area in the picture's own pixels.
+QPoint picturePoint(const THyperImages* map, int x, int y) {
+    return QPoint(int(toPicture(x, map->Scale())), int(toPicture(y, map->Scale())));
+}
 } // namespace
 
 void TMainForm::StartButtonClick() {
@@ -39,7 +46,13 @@ void TMainForm::StartButtonClick() {
     ProgressBar->setPosition(ProgressBar->maximum());
     Timer->setInterval(TimeTrackBar->Position());
     // The new session replaces a running one; its creation asks the first town.
-    Session = std::make_unique<TSession>(*questions, *towns);
+    Record->endRunning(SessionEnd::NewStart);
+    Session =
+        PracticeCheckBox->isChecked()
+            ? std::make_unique<TSession>(
+                  *questions, Record->practiceTowns(townList(), dislikedTowns(), QuestionCount))
+            : std::make_unique<TSession>(*questions, *towns);
+    Record->sessionStarted(sessionSettings(), RadioGroup->Items());
     showTownToFind(RadioGroup->item(RadioGroup->ItemIndex()));
     // During a session the maps name no place: finding it is the game.
     NationHyperImages->setNamesShown(false);
@@ -53,6 +66,8 @@ void TMainForm::NationHyperImagesImageMouseDown(int X, int Y) {
     if (!NationHyperImages->HotspotAt(X, Y, name))
         return;
     if (const auto index = RegionIndex(name)) {
+        Record->regionClicked(name, RegionPictures[*index], TownToFind,
+                              picturePoint(NationHyperImages, X, Y));
         ShowRegion(*index);
         RegionsHyperImages->setFocus(Qt::OtherFocusReason); // the town next, from the keyboard
     }
@@ -68,6 +83,7 @@ void TMainForm::RegionsHyperImagesImageMouseDown(int X, int Y) {
     case Answer::Right:
         FoundFlag = true;
         PlaySound(Cues::Whistle);
+        Record->townFound(RadioGroup->ItemIndex()); // found now, however long "Good! " stays
         // The timer keeps running while the message waits: the time may run out meanwhile.
         MessageBoxes::show(this, MessageKind::Information, tr("Good! "));
         if (Session)
@@ -79,6 +95,8 @@ void TMainForm::RegionsHyperImagesImageMouseDown(int X, int Y) {
         PageControlChange();
         break;
     case Answer::Wrong:
+        Record->wrongTown(name, RegionsHyperImages->PictureFilename(),
+                          picturePoint(RegionsHyperImages, X, Y));
         PlaySound(Cues::Cough);
         ProgressBar->setPosition(
             TimeBar::afterWrongAnswer(ProgressBar->Position(), TownsTrackBar->Position()));
@@ -117,15 +135,19 @@ void TMainForm::NewTown() {
     Session.reset();
     NationHyperImages->setNamesShown(true);
     RegionsHyperImages->setNamesShown(true);
+    showRecordProblem();
 }
 
+// The label and the answer views show the town's spelling; the judgement keeps its name.
 void TMainForm::showTownToFind(const QString& town) {
     TownToFind = town;
     setCaption(TownToFindLabel, Spellings.shown(town));
+    Answering.showTownToFind(Spellings.shown(town));
 }
 
 void TMainForm::RadioGroupClick() {
     showTownToFind(RadioGroup->item(RadioGroup->ItemIndex()));
+    Record->townAsked(RadioGroup->ItemIndex());
     FoundFlag = false;
 }
 
@@ -142,6 +164,7 @@ void TMainForm::TimerTimer() {
                 throw;
             }
             Timer->setEnabled(false);
+            Record->timeUp();
             MessageBoxes::show(this, MessageKind::Error, tr("Time Up!"));
             return;
         }

@@ -352,6 +352,11 @@ void TCustomHyperImages::paintPicture(QPainter& painter) {
     painter.drawPixmap(0, 0, pixmap);
     DrawHotspots(painter);
     paintHotRegion(painter, clientOrigin() - paintArea->pos());
+    if (overlayPainter) {
+        painter.save();
+        overlayPainter(painter, scale);
+        painter.restore();
+    }
     if (selectionShown()) {
         // A small town inverted is a few pixels: a box in the focus colours shows where it is.
         const QRect box =
@@ -362,6 +367,11 @@ void TCustomHyperImages::paintPicture(QPainter& painter) {
         painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), 2));
         painter.drawRect(box);
     }
+}
+
+void TCustomHyperImages::setOverlayPainter(OverlayPainter painter) {
+    overlayPainter = std::move(painter);
+    paintArea->update();
 }
 
 void TCustomHyperImages::DrawHotspots(QPainter& painter) const {

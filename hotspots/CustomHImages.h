@@ -13,7 +13,9 @@
 #include <QPixmap>
 #include <QRegion>
 #include <QWidget>
+#include <functional>
 
+class QPainter;
 class TCustomHyperImages;
 
 // The paint area: shows the picture and receives the mouse. It only forwards to its owner.
@@ -124,6 +126,12 @@ public:
     QColor Color() const { return faceColor; }
     void setColor(const QColor& value);
 
+    // Drawn over the picture at the end of each paint, in the paint area's coordinates, with
+    // the Scale the picture is drawn at (picture pixel p lies at p * scale / 100): a view that
+    // marks places on the map needs no painting of its own. None by default.
+    using OverlayPainter = std::function<void(QPainter& painter, int scale)>;
+    void setOverlayPainter(OverlayPainter painter);
+
     // Parts and state, for the form and for tests.
     TPaintArea* PaintArea() const { return paintArea; }
     const HotspotMap& hotspotMap() const { return hotspots; }
@@ -225,4 +233,5 @@ private:
     QRegion selectedPixels; // client coordinates, like hotPixels
     bool namesShown = true;
     int placesVersion = 0;
+    OverlayPainter overlayPainter;
 };

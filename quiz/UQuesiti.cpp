@@ -54,6 +54,14 @@ TSession::TSession(TQuestionList& radioGroup, const TTownList& towns)
     questionList->setItemIndex(0);
 }
 
+TSession::TSession(TQuestionList& radioGroup, const QStringList& drawn)
+    : questionList(&radioGroup), total(std::int32_t(drawn.size())),
+      remaining(static_cast<std::int16_t>(drawn.size())) {
+    for (const QString& town : drawn)
+        questionList->append(town);
+    questionList->setItemIndex(0);
+}
+
 QString TSession::RandomTown(const TTownList& towns) {
     const std::int64_t giveUpAfter = 10 * std::int64_t(QuestionCount);
     std::int64_t attempts = 0;

@@ -5,6 +5,7 @@
 #include "QuizControls.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 // One quiz session: the towns the player is to find, and which of them are still open. It
@@ -18,6 +19,10 @@ public:
     // that, every one of them is drawn and the session is that much shorter. An empty town
     // list raises "List index out of bounds (0)".
     TSession(TQuestionList& radioGroup, const TTownList& towns);
+    // A session of towns drawn elsewhere (the practice draw), in their order: appended to the
+    // radio group, which must be empty, then item 0 selected as above. Everything else is as
+    // for a session of the rules' draw.
+    TSession(TQuestionList& radioGroup, const QStringList& drawn);
     TSession(const TSession&) = delete;
     TSession& operator=(const TSession&) = delete;
 

@@ -23,6 +23,7 @@ PlayerSettings readPlayerSettings(const ProfileFile& file, const QString& player
         std::clamp(int(profile.readInteger(player, Keys::Questions, S::DefaultQuestions)),
                    S::MinQuestions, S::MaxQuestions);
     settings.sound = profile.readFlag(player, Keys::Sound, S::DefaultSound);
+    settings.practice = profile.readFlag(player, Keys::Practice, S::DefaultPractice);
     return settings;
 }
 
@@ -39,5 +40,7 @@ void writePlayerSettings(ProfileFile& file, const QString& player, const QString
     entries.append({Keys::Bonus, profileIntegerText(settings.bonus)});
     entries.append({Keys::Questions, profileIntegerText(settings.questions)});
     entries.append({Keys::Sound, profileFlagText(settings.sound)});
+    if (settings.practice || file.load().value(player, Keys::Practice))
+        entries.append({Keys::Practice, profileFlagText(settings.practice)});
     file.write(player, entries);
 }

@@ -106,6 +106,10 @@ std::optional<QByteArray> toWindows1252(const QString& s) {
 
 } // namespace
 
+QString MatchedName(const QString& name) {
+    return cutBlanks(name).toCaseFolded();
+}
+
 ProfileText::ProfileText() : eol(nativeLineEnd()) {
     sections.push_back(Section{});
     keyIndex.resize(1);
@@ -295,7 +299,7 @@ QByteArray ProfileText::encoded(const QString& added, bool windows1252) const {
 }
 
 int ProfileText::findSection(const QString& name) const {
-    const QString folded = cutBlanks(name).toCaseFolded();
+    const QString folded = MatchedName(name);
     for (size_t i = 0; i < sections.size(); ++i) {
         if (sections[i].foldedName == folded)
             return int(i);
@@ -322,7 +326,7 @@ std::optional<QString> ProfileText::value(const QString& section, const QString&
     const int s = findSection(section);
     if (s < 0)
         return std::nullopt;
-    const int k = findKey(s, cutBlanks(key).toCaseFolded());
+    const int k = findKey(s, MatchedName(key));
     if (k < 0 || !lines[size_t(k)].hasValue)
         return std::nullopt;
     const Line& line = lines[size_t(k)];

@@ -11,6 +11,11 @@
 #include <string>
 #include <vector>
 
+// A section or key name as the file matches names: the blanks around it cut off and its letters
+// case folded. Two names find the same section when these are equal; the record of sessions
+// matches players by it too.
+QString MatchedName(const QString& name);
+
 struct ProfileEntry {
     QString key;
     QString value;

@@ -5,13 +5,14 @@
 # qt6-l10n-tools holds lupdate and lrelease, qt6-tools-dev their CMake functions.
 BUILD_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-charts-dev libqt6opengl6-dev
     qt6-l10n-tools qt6-tools-dev
     libsndfile1-dev libopenal-dev libbenchmark-dev
 )
 # What the game needs to run on a desktop (Qt's translations for its dialogs' buttons).
 RUN_PACKAGES=(
-    qt6-qpa-plugins fonts-dejavu-core fonts-liberation2 qt6-translations-l10n
+    qt6-qpa-plugins fonts-dejavu-core fonts-liberation2 qt6-translations-l10n libqt6sql6-sqlite
+    libqt6charts6
 )
 # What the test suite needs besides: a headless X server, a window manager and their tools for
 # the real-window tests, and a private sound server for the sound tests.
