@@ -2,6 +2,116 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>AnswerViews</name>
+    <message>
+        <source>Time left</source>
+        <translation>Tempo rimasto</translation>
+    </message>
+    <message>
+        <source>How much time is left to find the town</source>
+        <translation>Quanto tempo resta per trovare la città</translation>
+    </message>
+    <message>
+        <source>Town to find</source>
+        <translation>Città da trovare</translation>
+    </message>
+    <message>
+        <source>The name of the town to find on the map</source>
+        <translation>Il nome della città da trovare sulla cartina</translation>
+    </message>
+    <message>
+        <source>Find: %1</source>
+        <translation>Trova: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ClassPage</name>
+    <message>
+        <source>Export history</source>
+        <translation>Esporta lo storico</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 at the first try</source>
+        <translation>%1 al primo tentativo</translation>
+    </message>
+    <message>
+        <source>better (+%1 points)</source>
+        <translation>meglio (+%1 punti)</translation>
+    </message>
+    <message>
+        <source>worse (%1 points)</source>
+        <translation>peggio (%1 punti)</translation>
+    </message>
+    <message>
+        <source>steady</source>
+        <translation>stabile</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Giocatori</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Giocatore</translation>
+    </message>
+    <message>
+        <source>Sessions</source>
+        <translation>Partite</translation>
+    </message>
+    <message>
+        <source>Towns learnt</source>
+        <translation>Città imparate</translation>
+    </message>
+    <message>
+        <source>Last played</source>
+        <translation>Ultima partita</translation>
+    </message>
+    <message>
+        <source>Recent trend</source>
+        <translation>Andamento recente</translation>
+    </message>
+    <message>
+        <source>Export player...</source>
+        <translation>Esporta giocatore...</translation>
+    </message>
+    <message>
+        <source>Export the history of the player chosen</source>
+        <translation>Esporta lo storico del giocatore scelto</translation>
+    </message>
+    <message>
+        <source>Export all...</source>
+        <translation>Esporta tutti...</translation>
+    </message>
+    <message>
+        <source>Export the history of every player</source>
+        <translation>Esporta lo storico di tutti i giocatori</translation>
+    </message>
+    <message>
+        <source>Export result</source>
+        <translation>Esito dell&apos;esportazione</translation>
+    </message>
+    <message>
+        <source>The record of sessions is off: there is nothing to export.</source>
+        <translation>Il registro delle partite è disattivato: non c&apos;è niente da esportare.</translation>
+    </message>
+    <message>
+        <source>all players</source>
+        <translation>tutti i giocatori</translation>
+    </message>
+    <message>
+        <source>terrava history of %1.csv</source>
+        <translation>storico terrava di %1.csv</translation>
+    </message>
+    <message>
+        <source>The history of %1 is in %2.</source>
+        <translation>Lo storico di %1 è in %2.</translation>
+    </message>
+</context>
+<context>
     <name>DefinitionResource</name>
     <message>
         <source>Cannot read the hotspot definitions %1: %2</source>
@@ -237,6 +347,22 @@
         <source>Chooses the colour of the game&apos;s window</source>
         <translation>Sceglie il colore della finestra del gioco</translation>
     </message>
+    <message>
+        <source>Practice</source>
+        <translation>Esercizio</translation>
+    </message>
+    <message>
+        <source>Start asks first the towns you miss and those not asked for longest</source>
+        <translation>Inizia chiede prima le città che sbagli e quelle non chieste da più tempo</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progressi</translation>
+    </message>
+    <message>
+        <source>Opens the review of the last session, your progress and the class</source>
+        <translation>Apre il riepilogo dell&apos;ultima partita, i tuoi progressi e la classe</translation>
+    </message>
 </context>
 <context>
     <name>MapAccessible</name>
@@ -421,10 +547,398 @@
     </message>
 </context>
 <context>
+    <name>ProgressPage</name>
+    <message>
+        <source>never</source>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>Sessions over time</source>
+        <translation>Partite nel tempo</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Regione</translation>
+    </message>
+    <message>
+        <source>How well you know the towns of the region</source>
+        <translation>Quanto conosci le città della regione</translation>
+    </message>
+    <message>
+        <source>not asked yet</source>
+        <translation>non ancora chiesta</translation>
+    </message>
+    <message>
+        <source>often missed</source>
+        <translation>spesso sbagliata</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>da ripassare</translation>
+    </message>
+    <message>
+        <source>learnt</source>
+        <translation>imparata</translation>
+    </message>
+    <message>
+        <source>Towns missed most</source>
+        <translation>Città sbagliate più spesso</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>Città</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Sbagliata</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Chiesta</translation>
+    </message>
+    <message>
+        <source>Last asked</source>
+        <translation>Ultima volta chiesta</translation>
+    </message>
+    <message>
+        <source>Last found</source>
+        <translation>Ultima volta trovata</translation>
+    </message>
+    <message>
+        <source>Region:</source>
+        <translation>Regione:</translation>
+    </message>
+    <message>
+        <source>Sessions of %1</source>
+        <translation>Partite di %1</translation>
+    </message>
+    <message>
+        <source>Towns found per minute</source>
+        <translation>Città trovate al minuto</translation>
+    </message>
+    <message>
+        <source>Wrong clicks per town</source>
+        <translation>Clic sbagliati per città</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressRecord</name>
+    <message>
+        <source>line %1: text after a closing quote</source>
+        <translation>riga %1: testo dopo le virgolette di chiusura</translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is not closed</source>
+        <translation>riga %1: un campo tra virgolette non è chiuso</translation>
+    </message>
+    <message>
+        <source>%1, line 1: the header is not &quot;%2&quot;</source>
+        <translation>%1, riga 1: l&apos;intestazione non è &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1, line %2: column %3 is not a number</source>
+        <translation>%1, riga %2: la colonna %3 non è un numero</translation>
+    </message>
+    <message>
+        <source>Unable to read %1: %2</source>
+        <translation>Impossibile leggere %1: %2</translation>
+    </message>
+    <message>
+        <source>player</source>
+        <translation>giocatore</translation>
+    </message>
+    <message>
+        <source>session started (UTC)</source>
+        <translation>inizio partita (UTC)</translation>
+    </message>
+    <message>
+        <source>time step (ms)</source>
+        <translation>passo del tempo (ms)</translation>
+    </message>
+    <message>
+        <source>questions</source>
+        <translation>domande</translation>
+    </message>
+    <message>
+        <source>bonus / penalty</source>
+        <translation>bonus / penalità</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>suono</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <translation>esercizio</translation>
+    </message>
+    <message>
+        <source>time up after (ms)</source>
+        <translation>tempo scaduto dopo (ms)</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>fine</translation>
+    </message>
+    <message>
+        <source>town drawn</source>
+        <translation>città estratta</translation>
+    </message>
+    <message>
+        <source>town</source>
+        <translation>città</translation>
+    </message>
+    <message>
+        <source>asked as</source>
+        <translation>chiesta come</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>trovata</translation>
+    </message>
+    <message>
+        <source>found in time</source>
+        <translation>trovata in tempo</translation>
+    </message>
+    <message>
+        <source>time to find (ms)</source>
+        <translation>tempo per trovarla (ms)</translation>
+    </message>
+    <message>
+        <source>wrong clicks</source>
+        <translation>clic sbagliati</translation>
+    </message>
+    <message>
+        <source>clicked instead</source>
+        <translation>cliccato invece</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>cut short</source>
+        <translation>interrotta</translation>
+    </message>
+    <message>
+        <source>all found</source>
+        <translation>tutte trovate</translation>
+    </message>
+    <message>
+        <source>new start</source>
+        <translation>nuovo inizio</translation>
+    </message>
+    <message>
+        <source>window closed</source>
+        <translation>finestra chiusa</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2</source>
+        <translation>Impossibile scrivere in %1: %2</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>il disco è pieno</translation>
+    </message>
+    <message>
+        <source>the file or its folder cannot be written</source>
+        <translation>non si può scrivere il file o la sua cartella</translation>
+    </message>
+    <message>
+        <source>another program keeps the file locked</source>
+        <translation>un altro programma tiene il file bloccato</translation>
+    </message>
+    <message>
+        <source>the file is damaged</source>
+        <translation>il file è danneggiato</translation>
+    </message>
+    <message>
+        <source>The record of sessions cannot be kept: the SQLite driver of Qt SQL is not installed. The game goes on without recording.</source>
+        <translation>Il registro delle partite non può essere tenuto: il driver SQLite di Qt SQL non è installato. Il gioco continua senza registrare.</translation>
+    </message>
+    <message>
+        <source>The record of sessions cannot be kept: the folder %1 cannot be made. The game goes on without recording.</source>
+        <translation>Il registro delle partite non può essere tenuto: non si può creare la cartella %1. Il gioco continua senza registrare.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a record of sessions of Terrava. It is left as it is, and the game goes on without recording.</source>
+        <translation>Il file %1 non è un registro delle partite di Terrava. Resta com&apos;è, e il gioco continua senza registrare.</translation>
+    </message>
+    <message>
+        <source>The record of sessions %1 was written by a newer version of Terrava. It is left as it is, and the game goes on without recording.</source>
+        <translation>Il registro delle partite %1 è stato scritto da una versione più recente di Terrava. Resta com&apos;è, e il gioco continua senza registrare.</translation>
+    </message>
+    <message>
+        <source>The record of sessions %1 cannot be read, and it cannot be moved aside: %2. The game goes on without recording.</source>
+        <translation>Il registro delle partite %1 non si può leggere e non si può spostare: %2. Il gioco continua senza registrare.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a record of sessions of Terrava. It has been moved aside as %2, and a new record has been started.</source>
+        <translation>Il file %1 non è un registro delle partite di Terrava. È stato spostato come %2, e si è iniziato un nuovo registro.</translation>
+    </message>
+    <message>
+        <source>The record of sessions %1 was damaged. It has been moved aside as %2, and a new record has been started.</source>
+        <translation>Il registro delle partite %1 era danneggiato. È stato spostato come %2, e si è iniziato un nuovo registro.</translation>
+    </message>
+    <message>
+        <source>The record of sessions %1 cannot be written: %2. The game goes on without recording.</source>
+        <translation>Il registro delle partite %1 non si può scrivere: %2. Il gioco continua senza registrare.</translation>
+    </message>
+    <message>
+        <source>The record of sessions %1 cannot be opened: %2. The game goes on without recording.</source>
+        <translation>Il registro delle partite %1 non si può aprire: %2. Il gioco continua senza registrare.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressWindow</name>
+    <message>
+        <source>Terrava: progress</source>
+        <translation>Terrava: progressi</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progressi</translation>
+    </message>
+    <message>
+        <source>Review, progress and class</source>
+        <translation>Riepilogo, progressi e classe</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Riepilogo</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>State of the record</source>
+        <translation>Stato del registro</translation>
+    </message>
+    <message>
+        <source>Nothing is being recorded: %1</source>
+        <translation>Non si sta registrando nulla: %1</translation>
+    </message>
+</context>
+<context>
     <name>QuizControls</name>
     <message>
         <source>List index out of bounds (%1)</source>
         <translation>Indice dell&apos;elenco fuori dai limiti (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewPage</name>
+    <message>
+        <source>found</source>
+        <translation>trovata</translation>
+    </message>
+    <message>
+        <source>found after time up</source>
+        <translation>trovata a tempo scaduto</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>non trovata</translation>
+    </message>
+    <message>
+        <source>not asked</source>
+        <translation>non chiesta</translation>
+    </message>
+    <message>
+        <source>not ended</source>
+        <translation>non finita</translation>
+    </message>
+    <message>
+        <source>all found</source>
+        <translation>tutte trovate</translation>
+    </message>
+    <message>
+        <source>new start</source>
+        <translation>nuovo inizio</translation>
+    </message>
+    <message>
+        <source>window closed</source>
+        <translation>finestra chiusa</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Partita</translation>
+    </message>
+    <message>
+        <source>Towns of the session</source>
+        <translation>Città della partita</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation>Città</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Esito</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Wrong clicks</source>
+        <translation>Clic sbagliati</translation>
+    </message>
+    <message>
+        <source>Map of the town chosen</source>
+        <translation>Cartina della città scelta</translation>
+    </message>
+    <message>
+        <source>Where the town is</source>
+        <translation>Dove si trova la città</translation>
+    </message>
+    <message>
+        <source>Session:</source>
+        <translation>Partita:</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 found, %4</source>
+        <translation>%1: %2 su %3 trovate, %4</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No session to review yet.</source>
+        <translation>Ancora nessuna partita da rivedere.</translation>
+    </message>
+    <message>
+        <source>The record of sessions is off.</source>
+        <translation>Il registro delle partite è disattivato.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>In red what was clicked instead; each line leads to the right place.</source>
+        <translation>In rosso ciò che hai cliccato invece; ogni linea porta al posto giusto.</translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <translation>%1 km</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
