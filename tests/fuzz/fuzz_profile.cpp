@@ -69,7 +69,9 @@ QStringList linesOf(const QByteArray& bytes) {
             text += QChar(little ? char16_t(first | second << 8) : char16_t(second | first << 8));
         }
     } else {
-        text = QString::fromLatin1(bytes);
+        // A UTF-8 byte-order mark is the file's, not its first line's: a new section may
+        // follow it straight away.
+        text = QString::fromLatin1(bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
     }
     // Split by hand: a regular expression refuses text with a lone surrogate.
     QStringList lines{QString()};
@@ -135,6 +137,8 @@ void checkOtherLinesKept(const QByteArray& before, const QByteArray& after,
                          const QSet<QString>& keys) {
     const bool utf16 = isUtf16(before);
     FUZZ_REQUIRE(utf16 == isUtf16(after), QStringLiteral("the byte-order mark changed"));
+    FUZZ_REQUIRE(!before.startsWith("\xEF\xBB\xBF") || after.startsWith("\xEF\xBB\xBF"),
+                 QStringLiteral("the UTF-8 byte-order mark was lost"));
     if (utf16 && before.size() % 2)
         FUZZ_REQUIRE(after.size() % 2 && after.back() == before.back(),
                      QStringLiteral("the odd last byte of UTF-16 moved or changed"));
