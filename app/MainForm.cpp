@@ -266,8 +266,8 @@ void TMainForm::showRecordProblem() {
 
 void TMainForm::ProgressButtonClick() {
     if (!Progress)
-        Progress =
-            new ProgressWindow(*Record, QDir::currentPath() + QStringLiteral("/images"), this);
+        Progress = new ProgressWindow(*Record, Spellings,
+                                      QDir::currentPath() + QStringLiteral("/images"), this);
     Progress->showReview(Record->lastSessionId());
     Progress->show();
     Progress->raise();

@@ -7,7 +7,6 @@
 #include "LearningRecord.h"
 #include "PlayerProgress.h"
 #include "ProgressDatabase.h"
-#include "ShownTownNames.h"
 #include "TownKnowledge.h"
 
 #include <QChart>
@@ -43,8 +42,9 @@ QString dateText(const QDateTime& utc) {
 }
 } // namespace
 
-ProgressPage::ProgressPage(LearningRecord& rec, const QString& picturesDir, QWidget* parent)
-    : QWidget(parent), record(rec) {
+ProgressPage::ProgressPage(LearningRecord& rec, const TownSpellings& spellings,
+                           const QString& picturesDir, QWidget* parent)
+    : QWidget(parent), record(rec), spellings(spellings) {
     Chart = new QChartView(this);
     Chart->setAccessibleName(tr("Sessions over time"));
     Chart->setRenderHint(QPainter::Antialiasing);
@@ -162,9 +162,9 @@ void ProgressPage::fillMissed() {
     if (!db)
         return;
     for (const TownKnowledge& t : mostMissed(*db, record.player(), 15))
-        new QTreeWidgetItem(MissedList,
-                            {Spelt(t.town), QString::number(t.missed), QString::number(t.asked),
-                             dateText(t.lastAsked), dateText(t.lastFound)});
+        new QTreeWidgetItem(MissedList, {spellings.shown(t.town), QString::number(t.missed),
+                                         QString::number(t.asked), dateText(t.lastAsked),
+                                         dateText(t.lastFound)});
 }
 
 void ProgressPage::showRegion(int index) {

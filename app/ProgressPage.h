@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "TownSpellings.h"
+
 #include "MapMarks.h"
 
 #include <QWidget>
@@ -17,7 +19,8 @@ class THyperImages;
 class ProgressPage : public QWidget {
     Q_OBJECT
 public:
-    ProgressPage(LearningRecord& record, const QString& picturesDir, QWidget* parent = nullptr);
+    ProgressPage(LearningRecord& record, const TownSpellings& spellings, const QString& picturesDir,
+                 QWidget* parent = nullptr);
 
     // Reads the record again.
     void refresh();
@@ -34,5 +37,6 @@ private:
     void fillMissed();
 
     LearningRecord& record;
+    const TownSpellings& spellings;
     MapMarks shownMarks;
 };

@@ -14,14 +14,15 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-ProgressWindow::ProgressWindow(LearningRecord& rec, const QString& picturesDir, QWidget* parent)
-    : QWidget(parent, Qt::Window), record(rec) {
+ProgressWindow::ProgressWindow(LearningRecord& rec, const TownSpellings& spellings,
+                               const QString& picturesDir, QWidget* parent)
+    : QWidget(parent, Qt::Window), record(rec), spellings(spellings) {
     setWindowTitle(tr("Terrava: progress"));
     setAccessibleName(tr("Progress"));
     Tabs = new QTabWidget(this);
     Tabs->setAccessibleName(tr("Review, progress and class"));
-    Review = new ReviewPage(record, picturesDir, Tabs);
-    Progress = new ProgressPage(record, picturesDir, Tabs);
+    Review = new ReviewPage(record, spellings, picturesDir, Tabs);
+    Progress = new ProgressPage(record, spellings, picturesDir, Tabs);
     Class = new ClassPage(record, Tabs);
     Tabs->addTab(Review, tr("Review"));
     Tabs->addTab(Progress, tr("Progress"));

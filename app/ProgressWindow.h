@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "TownSpellings.h"
+
 #include <QWidget>
 
 class ClassPage;
@@ -16,7 +18,8 @@ class ReviewPage;
 class ProgressWindow : public QWidget {
     Q_OBJECT
 public:
-    ProgressWindow(LearningRecord& record, const QString& picturesDir, QWidget* parent = nullptr);
+    ProgressWindow(LearningRecord& record, const TownSpellings& spellings,
+                   const QString& picturesDir, QWidget* parent = nullptr);
 
     // Reads the record again and opens on the review of the session (0: the latest).
     void showReview(qint64 sessionId);
@@ -29,4 +32,5 @@ public:
 
 private:
     LearningRecord& record;
+    const TownSpellings& spellings;
 };

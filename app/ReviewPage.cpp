@@ -6,7 +6,6 @@
 #include "LearningRecord.h"
 #include "PlayerProgress.h"
 #include "ProgressDatabase.h"
-#include "ShownTownNames.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -47,8 +46,9 @@ QString SecondsText(qint64 ms) {
     return ReviewPage::tr("%1 s").arg(QLocale().toString(ms / 1000.0, 'f', 1));
 }
 
-ReviewPage::ReviewPage(LearningRecord& rec, const QString& picturesDir, QWidget* parent)
-    : QWidget(parent), record(rec) {
+ReviewPage::ReviewPage(LearningRecord& rec, const TownSpellings& spellings,
+                       const QString& picturesDir, QWidget* parent)
+    : QWidget(parent), record(rec), spellings(spellings) {
     SessionChooser = new QComboBox(this);
     SessionChooser->setAccessibleName(tr("Session"));
     TownList = new QTreeWidget(this);
@@ -139,16 +139,16 @@ void ReviewPage::fillTowns() {
         for (const ReviewedTown& t : shown->towns) {
             QStringList clicked;
             for (const ReviewedClick& c : t.wrongClicks)
-                clicked << Spelt(c.click.clicked);
+                clicked << spellings.shown(c.click.clicked);
             const QString wrong = t.wrongClicks.isEmpty()
                                       ? QStringLiteral("0")
                                       : tr("%1: %2")
                                             .arg(t.wrongClicks.size())
                                             .arg(clicked.join(QStringLiteral(", ")));
             auto* item = new QTreeWidgetItem(
-                TownList,
-                {t.askedOrder > 0 ? QString::number(t.askedOrder) : QString(), Spelt(t.town),
-                 foundText(t), t.foundMs >= 0 ? SecondsText(t.foundMs) : QString(), wrong});
+                TownList, {t.askedOrder > 0 ? QString::number(t.askedOrder) : QString(),
+                           spellings.shown(t.town), foundText(t),
+                           t.foundMs >= 0 ? SecondsText(t.foundMs) : QString(), wrong});
             item->setForeground(2, t.found ? RightPlace : ClickedInstead);
         }
     }
@@ -172,7 +172,7 @@ void ReviewPage::chooseTown(int row) {
         ReviewMap->LoadPicture(picture);
     shownMarks = marksFor(town, picture);
     ShowMarks(*ReviewMap, shownMarks);
-    QString text = tr("%1: %2.").arg(Spelt(town.town), foundText(town));
+    QString text = tr("%1: %2.").arg(spellings.shown(town.town), foundText(town));
     if (!town.wrongClicks.isEmpty())
         text += QLatin1Char(' ') + tr("In red what was clicked instead; each line leads to the "
                                       "right place.");
@@ -186,7 +186,7 @@ MapMarks ReviewPage::marksFor(const ReviewedTown& town, const QString& picture) 
     const auto target = HotspotBox(defs, picture, town.town);
     if (!target)
         return marks;
-    marks.marks << MapMark{*target, RightPlace, Spelt(town.town)};
+    marks.marks << MapMark{*target, RightPlace, spellings.shown(town.town)};
     // Where a place lies on this picture: its own hotspot, or its place on the Earth.
     const auto onPicture = [&](const WrongClick& c) -> std::optional<QRectF> {
         if (c.kind == WrongClick::Kind::Town) {
@@ -215,14 +215,14 @@ MapMarks ReviewPage::marksFor(const ReviewedTown& town, const QString& picture) 
             marks.marks << MapMark{*box, ClickedInstead, QString()};
         marks.lines << MapLine{target->center(), box->center(),
                                distance.isEmpty()
-                                   ? Spelt(rc.click.clicked)
-                                   : tr("%1, %2").arg(Spelt(rc.click.clicked), distance)};
+                                   ? spellings.shown(rc.click.clicked)
+                                   : tr("%1, %2").arg(spellings.shown(rc.click.clicked), distance)};
     }
     // After "Time Up!" the towns still open are shown where they are.
     if (shown && shown->timeUpMs)
         for (const ReviewedTown& other : shown->towns)
             if (!other.found && other.position != town.position)
                 if (const auto box = HotspotBox(defs, picture, other.town))
-                    marks.marks << MapMark{*box, StillOpen, Spelt(other.town)};
+                    marks.marks << MapMark{*box, StillOpen, spellings.shown(other.town)};
     return marks;
 }

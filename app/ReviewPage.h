@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "TownSpellings.h"
+
 #include "MapMarks.h"
 #include "SessionReview.h"
 
@@ -20,7 +22,8 @@ class THyperImages;
 class ReviewPage : public QWidget {
     Q_OBJECT
 public:
-    ReviewPage(LearningRecord& record, const QString& picturesDir, QWidget* parent = nullptr);
+    ReviewPage(LearningRecord& record, const TownSpellings& spellings, const QString& picturesDir,
+               QWidget* parent = nullptr);
 
     // Reads the player's sessions again and shows the one given (0: the latest).
     void showSession(qint64 sessionId);
@@ -40,6 +43,7 @@ private:
     MapMarks marksFor(const ReviewedTown& town, const QString& picture);
 
     LearningRecord& record;
+    const TownSpellings& spellings;
     std::optional<SessionReview> shown;
     MapMarks shownMarks;
     bool filling = false;

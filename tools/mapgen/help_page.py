@@ -7,20 +7,23 @@ import os
 
 import help_page_it
 
-PAGE = """<!DOCTYPE html>
-<html lang="en">
+# The head both pages share; only the language and the title differ.
+HEAD = """<!DOCTYPE html>
+<html lang="{lang}">
 <head>
 <meta charset="utf-8">
-<title>Terrava - Help</title>
+<title>{title}</title>
 <style>
-body { font-family: sans-serif; max-width: 44em; margin: 2em auto; line-height: 1.45;
-       color: #202020; background: #f0f0e0; }
-h1, h2 { color: #006400; }
-dt { font-weight: bold; margin-top: 0.6em; }
+body {{ font-family: sans-serif; max-width: 44em; margin: 2em auto; line-height: 1.45;
+       color: #202020; background: #f0f0e0; }}
+h1, h2 {{ color: #006400; }}
+dt {{ font-weight: bold; margin-top: 0.6em; }}
 </style>
 </head>
 <body>
-<h1>Terrava</h1>
+"""
+
+BODY = """<h1>Terrava</h1>
 <p>A geography quiz on the map of Italy: find the towns the game names, first on the map of the
 whole country, then on the enlarged map of its region.</p>
 
@@ -79,7 +82,10 @@ synthesised.</li>
 """
 
 
-PAGES = {"help.html": PAGE, "help_it.html": help_page_it.PAGE}
+PAGES = {
+    "help.html": HEAD.format(lang="en", title="Terrava - Help") + BODY,
+    "help_it.html": HEAD.format(lang="it", title="Terrava - Aiuto") + help_page_it.BODY,
+}
 
 
 def write(folder):

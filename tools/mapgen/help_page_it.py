@@ -2,20 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The help page in Italian, help_it.html; its words for the controls are the game's own."""
 
-PAGE = """<!DOCTYPE html>
-<html lang="it">
-<head>
-<meta charset="utf-8">
-<title>Terrava - Aiuto</title>
-<style>
-body { font-family: sans-serif; max-width: 44em; margin: 2em auto; line-height: 1.45;
-       color: #202020; background: #f0f0e0; }
-h1, h2 { color: #006400; }
-dt { font-weight: bold; margin-top: 0.6em; }
-</style>
-</head>
-<body>
-<h1>Terrava</h1>
+# The body of the page; help_page.py gives it its head.
+BODY = """<h1>Terrava</h1>
 <p>Un gioco di geografia sulla cartina dell'Italia: trova le città che il gioco ti chiede, prima
 sulla cartina di tutto il paese, poi sulla cartina ingrandita della loro regione.</p>
 
