@@ -77,6 +77,7 @@ void TOKBottomDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (const QScreen* screen = this->screen()) // centred on the screen
         move(screen->geometry().center() - rect().center());
+    activateWindow(); // a window manager would; without one the keys would reach nothing
     Edit->setFocus(Qt::ActiveWindowFocusReason);
     Edit->selectAll();
 }

@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ColorChooser.h"
 
+#include "RunModal.h"
+
 #include <QColorDialog>
 
 bool TColorDialog::Execute(QWidget* parent) {
     QColorDialog dialog(color, parent);
     dialog.setOption(QColorDialog::DontUseNativeDialog); // the same chooser on every desktop
-    if (dialog.exec() != QDialog::Accepted)
+    if (RunModal(dialog) != QDialog::Accepted)
         return false;
     color = dialog.selectedColor();
     return true;

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MessageBoxes.h"
 
-#include "KeepRestored.h"
+#include "RunModal.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -70,8 +70,7 @@ void MessageBoxes::show(QWidget* parent, MessageKind kind, const QString& captio
                       grid->rowCount(), 0, 1, grid->columnCount());
     // A box of fixed size is one the window manager does not offer to maximise.
     box.layout()->setSizeConstraint(QLayout::SetFixedSize);
-    KeepRestored(&box);
-    box.exec();
+    RunModal(box);
 }
 
 void MessageBoxes::show(QWidget* parent, MessageKind kind, const QString& text) {

@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QEvent>
 #include <QPointer>
+#include <QShortcut>
 #include <QStyle>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
@@ -140,6 +141,14 @@ TPageControl::TPageControl(QWidget* parent) : QTabWidget(parent) {
             emit OnChange(this);
     });
     tabBar()->installEventFilter(this);
+    // Ctrl+PgUp and Ctrl+PgDn turn the pages as Ctrl+Shift+Tab and Ctrl+Tab do, wherever the
+    // focus is among them, as in the desktop's other tabbed windows.
+    for (const auto& [key, forward] :
+         {std::pair{Qt::Key_PageUp, false}, {Qt::Key_PageDown, true}}) {
+        auto* turn = new QShortcut(QKeySequence(Qt::CTRL | key), this, nullptr, nullptr,
+                                   Qt::WidgetWithChildrenShortcut);
+        connect(turn, &QShortcut::activated, this, [this, forward] { SelectNextPage(forward); });
+    }
 }
 
 bool TPageControl::eventFilter(QObject* watched, QEvent* event) {

@@ -5,7 +5,8 @@
 #include <QTabWidget>
 
 // Tabbed pages whose change event is raised when the player chooses a tab (mouse, Ctrl+Tab,
-// Ctrl+Shift+Tab) or the next-page operation runs, but not when code makes a page active.
+// Ctrl+Shift+Tab, Ctrl+PgDn, Ctrl+PgUp) or the next-page operation runs, but not when code
+// makes a page active.
 class TPageControl : public QTabWidget {
     Q_OBJECT
 public:

@@ -3,16 +3,19 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """A whole session played with the keyboard alone, watched as a screen reader watches it.
 
-The built game runs on an Xvfb of its own under openbox, with a session bus and an
-accessibility bus of its own. Every input is a key sent with xdotool: the name, the tabs,
-Tab to Start, then for each town the arrows over the nation map and over the region's map,
-Enter, and Enter on each message. What the game shows is read through AT-SPI: every control
-named, the main window a frame, the spin box's value and range, and each map's selection as
-its focused child, with extents, named by its place alone while the session runs.
+The built game runs on an Xvfb of its own, under openbox or with no window manager at all
+(--bare), with a session bus and an accessibility bus of its own. Every input is a key sent
+with xdotool: the name, the tabs, Tab to Start, then for each town the arrows over the nation
+map and over the region's map, Enter, and Enter on each message, after which the main window
+must be active again. What the game shows is read through AT-SPI: every control named, the
+main window a frame, the spin box's value and range, and each map's selection as its focused
+child, with extents, named by its place alone while the session runs. Under the window
+manager the first message is minimised, and must come back at once.
 
-usage: test_keyboard.py GAME-FOLDER PROBE SOURCE-FOLDER [SCREENSHOT-FOLDER]
+usage: test_keyboard.py GAME-FOLDER PROBE SOURCE-FOLDER [--bare] [SCREENSHOT-FOLDER]
 Exit status 0 when all is well, 1 on a failure, 77 when a tool is missing.
 """
+import csv
 import os
 import re
 import shutil
@@ -22,8 +25,9 @@ import tempfile
 import time
 
 game, probe, source = sys.argv[1:4]
-shots = sys.argv[4] if len(sys.argv) > 4 else None
-for tool in ("Xvfb", "openbox", "xdotool", "dbus-daemon", "gdbus"):
+bare = "--bare" in sys.argv[4:]
+shots = next((a for a in sys.argv[4:] if a != "--bare"), None)
+for tool in ("Xvfb", "xdotool", "dbus-daemon", "gdbus") + (() if bare else ("openbox",)):
     if not shutil.which(tool):
         print(f"test_keyboard: {tool} is not installed; skipped")
         sys.exit(77)
@@ -62,14 +66,22 @@ def check(ok, message):
 
 try:
     # --- an X server, a window manager, a session bus with the accessibility bus on ---
-    display = next(f":{n}" for n in range(150, 200) if not os.path.exists(f"/tmp/.X11-unix/X{n}"))
+    # The server picks a free display itself and names it once it takes clients, so that a
+    # server still going away from an earlier run is never taken for this one; it is not reset
+    # when its last client leaves, as the accessibility bus's launcher does before the game.
+    ready, told = os.pipe()
+    start(["Xvfb", "-displayfd", str(told), "-screen", "0", "800x600x24", "-nolisten", "tcp",
+           "-noreset"],
+          pass_fds=(told,))
+    os.close(told)
+    display = ":" + os.read(ready, 16).decode().strip()
     os.environ.update(DISPLAY=display, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=work,
                       XDG_CONFIG_HOME=os.path.join(work, "config"))
     os.environ.pop("WAYLAND_DISPLAY", None)
-    start(["Xvfb", display, "-screen", "0", "800x600x24", "-nolisten", "tcp"])
-    wait_for("X server", lambda: subprocess.run(["xdotool", "getdisplaygeometry"],
-                                                capture_output=True).returncode == 0)
-    start(["openbox", "--sm-disable"])
+    if not bare:
+        start(["openbox", "--sm-disable"])
+    else:  # keys then reach the window that holds the focus, not the one under the pointer
+        subprocess.run(["xdotool", "mousemove", "799", "0"], check=True)
     bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
     children.append(bus)
@@ -135,8 +147,14 @@ try:
                 return box
         return None
 
-    def answer_box(title, text):
+    def answer_box(title, text, minimise=False):
         wait_for(f'"{text}" box', lambda: box_saying(title, text))
+        if minimise:  # some window managers offer it all the same
+            x_id = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
+                                  capture_output=True, text=True).stdout.split()[-1]
+            subprocess.run(["xdotool", "windowminimize", "--sync", x_id], check=True, timeout=10)
+            wait_for("return of the minimised box", lambda: "Normal" in subprocess.run(
+                ["xprop", "-id", x_id, "WM_STATE"], capture_output=True, text=True).stdout, 5)
         key("Return")
         wait_for(f'the "{text}" box to close on Enter', lambda: not box_saying(title, text), 5)
 
@@ -176,6 +194,10 @@ try:
             break
         key("ctrl+Tab")
     check(selected_tab() == "Questions", f"Ctrl+Tab gave the {selected_tab()} tab")
+    key("ctrl+Prior")
+    check(selected_tab() == "Regions", f"Ctrl+PgUp gave the {selected_tab()} tab")
+    key("ctrl+Next")
+    check(selected_tab() == "Questions", f"Ctrl+PgDn gave the {selected_tab()} tab")
     for _ in range(20):
         if focused() and focused().name == "Start":
             break
@@ -194,12 +216,14 @@ try:
             picture, rest = line.split("/", 1)
             towns.setdefault(rest.split("=", 1)[0], picture[:-len(".bmp")])
             places[picture[:-len(".bmp")]] = places.get(picture[:-len(".bmp")], 0) + 1
+    with open(os.path.join(source, "content", "towns.csv"), encoding="utf-8") as f:
+        plain = {row["spelling"]: row["name"] for row in csv.DictReader(f)}  # "Forlì": "Forli"
 
     def town_to_find():
         for node in tree(main):
             m = town_label.fullmatch(node.name or "")
             if m:
-                return m.group(1)
+                return plain.get(m.group(1), m.group(1))
         return None
 
     def selection(expected_count):
@@ -234,7 +258,10 @@ try:
         walk(os.path.join(source, "content", "town-hotspots.txt"),
              os.path.join(game, "images", region + ".bmp"), town, places[region],
              "region" if question == 0 else None)
-        answer_box("Information", "Good! ")
+        answer_box("Information", "Good! ", minimise=question == 0 and not bare)
+        if question < 2:  # the last answer brings the final message at once
+            wait_for("active main window",
+                     lambda: main.getState().contains(pyatspi.STATE_ACTIVE), 5)
     answer_box("Information", "Very good! You have found them all!")
     # Outside a session the places are named by their towns.
     node = focused()
