@@ -143,6 +143,8 @@ void TMainForm::showTownToFind(const QString& town) {
     TownToFind = town;
     setCaption(TownToFindLabel, Spellings.shown(town));
     Answering.showTownToFind(Spellings.shown(town));
+    NameTownToFind(NationHyperImages, Spellings.shown(town));
+    NameTownToFind(RegionsHyperImages, Spellings.shown(town));
 }
 
 void TMainForm::RadioGroupClick() {

@@ -217,7 +217,8 @@ try:
             towns.setdefault(rest.split("=", 1)[0], picture[:-len(".bmp")])
             places[picture[:-len(".bmp")]] = places.get(picture[:-len(".bmp")], 0) + 1
     with open(os.path.join(source, "content", "towns.csv"), encoding="utf-8") as f:
-        plain = {row["spelling"]: row["name"] for row in csv.DictReader(f)}  # "Forlì": "Forli"
+        spelt = {row["name"]: row["spelling"] for row in csv.DictReader(f)}  # "Forli": "Forlì"
+    plain = {shown: name for name, shown in spelt.items()}
 
     def town_to_find():
         for node in tree(main):
@@ -238,6 +239,8 @@ try:
     def walk(definitions, picture, target, count, shot=None):
         key("Home")
         start_at = selection(count)
+        check(focused().parent.name.endswith(f", find {spelt[town]}"),  # read on coming to it
+              f"the map is named {focused().parent.name!r}")
         presses = subprocess.run([probe, "keys", definitions, picture, target], check=True,
                                  capture_output=True, text=True).stdout.split()
         key(*presses)

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>AccessibleCaption</name>
+    <message>
+        <source>%1, find %2</source>
+        <translation>%1, trova %2</translation>
+    </message>
+</context>
+<context>
     <name>AnswerViews</name>
     <message>
         <source>Time left</source>
