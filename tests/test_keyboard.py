@@ -152,7 +152,8 @@ try:
         if minimise:  # some window managers offer it all the same
             x_id = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
                                   capture_output=True, text=True).stdout.split()[-1]
-            subprocess.run(["xdotool", "windowminimize", "--sync", x_id], check=True, timeout=10)
+            subprocess.run(["xdotool", "windowminimize", x_id], check=True)
+            time.sleep(0.5)  # minimised by now, and back if it comes back
             wait_for("return of the minimised box", lambda: "Normal" in subprocess.run(
                 ["xprop", "-id", x_id, "WM_STATE"], capture_output=True, text=True).stdout, 5)
         key("Return")
@@ -239,8 +240,8 @@ try:
     def walk(definitions, picture, target, count, shot=None):
         key("Home")
         start_at = selection(count)
-        check(focused().parent.name.endswith(f", find {spelt[town]}"),  # read on coming to it
-              f"the map is named {focused().parent.name!r}")
+        named = focused().parent.name if focused() else None  # read on coming to the map
+        check(named and named.endswith(f", find {spelt[town]}"), f"the map is named {named!r}")
         presses = subprocess.run([probe, "keys", definitions, picture, target], check=True,
                                  capture_output=True, text=True).stdout.split()
         key(*presses)
