@@ -68,10 +68,7 @@ const char* const HistorySql =
 
 QByteArray historyCsv(ProgressDatabase& db, const std::optional<QString>& player) {
     QByteArray out = "\xEF\xBB\xBF" + csvRecord(header());
-    const QSqlDatabase c = db.connection();
-    if (!c.isValid())
-        return out;
-    try {
+    db.read([&](const QSqlDatabase& c) {
         QSqlQuery q = sqlRun(c, QString::fromLatin1(HistorySql),
                              {int(!player), player ? MatchedName(*player) : QString()});
         while (q.next()) {
@@ -81,9 +78,7 @@ QByteArray historyCsv(ProgressDatabase& db, const std::optional<QString>& player
                  text(7), endText(q.value(8)), QString::number(q.value(9).toInt() + 1), text(10),
                  text(11), yesNo(q.value(12)), yesNo(q.value(13)), text(14), text(15), text(16)});
         }
-    } catch (const SqlFailure& failure) {
-        db.readFailed(failure.error);
-    }
+    });
     return out;
 }
 

@@ -22,13 +22,11 @@ std::optional<double> PlayerOverview::trend() const {
 }
 
 QList<SessionSummary> playerSessions(ProgressDatabase& db, const QString& player) {
-    const QSqlDatabase c = db.connection();
-    if (!c.isValid())
-        return {};
-    try {
+    QList<SessionSummary> sessions;
+    const bool read = db.read([&](const QSqlDatabase& c) {
         const qint64 id = findPlayer(c, player);
         if (id == 0)
-            return {};
+            return;
         QSqlQuery q = sqlRun(c,
                              "SELECT s.id, s.started_at, s.practice, s.time_up_ms, s.end_reason,"
                              " COUNT(t.position), COUNT(t.asked_order), COUNT(t.found_ms),"
@@ -36,7 +34,6 @@ QList<SessionSummary> playerSessions(ProgressDatabase& db, const QString& player
                              " FROM sessions s LEFT JOIN session_towns t ON t.session_id = s.id"
                              " WHERE s.player_id = ? GROUP BY s.id ORDER BY s.id",
                              {id});
-        QList<SessionSummary> sessions;
         while (q.next()) {
             SessionSummary s;
             s.id = q.value(0).toLongLong();
@@ -51,11 +48,8 @@ QList<SessionSummary> playerSessions(ProgressDatabase& db, const QString& player
             s.findingMs = q.value(9).toLongLong();
             sessions.append(s);
         }
-        return sessions;
-    } catch (const SqlFailure& failure) {
-        db.readFailed(failure.error);
-        return {};
-    }
+    });
+    return read ? sessions : QList<SessionSummary>();
 }
 
 namespace {
@@ -85,10 +79,8 @@ void addTrends(const QSqlDatabase& c, QHash<qint64, PlayerOverview>& players) {
 } // namespace
 
 QList<PlayerOverview> teacherTable(ProgressDatabase& db) {
-    const QSqlDatabase c = db.connection();
-    if (!c.isValid())
-        return {};
-    try {
+    QList<PlayerOverview> table;
+    const bool read = db.read([&](const QSqlDatabase& c) {
         QList<qint64> order;
         QHash<qint64, PlayerOverview> players;
         QSqlQuery q = sqlRun(c, "SELECT p.id, p.name, COUNT(s.id), MAX(s.started_at)"
@@ -107,12 +99,8 @@ QList<PlayerOverview> teacherTable(ProgressDatabase& db) {
                 if (const auto found = players.find(town.playerId); found != players.end())
                     ++found->townsLearnt;
         addTrends(c, players);
-        QList<PlayerOverview> table;
         for (qint64 id : order)
             table.append(players.value(id));
-        return table;
-    } catch (const SqlFailure& failure) {
-        db.readFailed(failure.error);
-        return {};
-    }
+    });
+    return read ? table : QList<PlayerOverview>();
 }

@@ -218,9 +218,16 @@ void ProgressDatabase::failWith(const QSqlError& error) {
                  .arg(where, reasonOf(error)));
 }
 
-void ProgressDatabase::readFailed(const QSqlError& error) {
-    if (open)
-        failWith(error);
+bool ProgressDatabase::read(const std::function<void(const QSqlDatabase&)>& fn) {
+    if (!open)
+        return false;
+    try {
+        fn(QSqlDatabase::database(connectionName, false));
+        return true;
+    } catch (const SqlFailure& failure) {
+        failWith(failure.error);
+        return false;
+    }
 }
 
 QSqlDatabase ProgressDatabase::connection() const {

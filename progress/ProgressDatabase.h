@@ -41,10 +41,13 @@ public:
     // whether it was committed. Does nothing when the record is off.
     bool write(const std::function<void(QSqlDatabase&)>& fn);
 
-    // The open connection, for reading; invalid when the record is off. A failed read turns
-    // the record off as a failed write does: report it with readFailed.
+    // Runs the reads of fn on the open connection. A failing statement throws out of fn and
+    // turns the record off as a failed write does. Returns whether fn ran to its end; does
+    // nothing and returns false when the record is off.
+    bool read(const std::function<void(const QSqlDatabase&)>& fn);
+
+    // The open connection; invalid when the record is off.
     QSqlDatabase connection() const;
-    void readFailed(const class QSqlError& error);
 
     // Holds every write until it ends, in one transaction: for building large records.
     class Batch {

@@ -34,10 +34,8 @@ SessionReview sessionRow(QSqlQuery& q) {
 } // namespace
 
 std::optional<SessionReview> sessionReview(ProgressDatabase& db, qint64 sessionId) {
-    const QSqlDatabase c = db.connection();
-    if (!c.isValid())
-        return std::nullopt;
-    try {
+    std::optional<SessionReview> reviewed;
+    const bool read = db.read([&](const QSqlDatabase& c) {
         QSqlQuery s = sqlRun(c,
                              "SELECT s.id, p.name, s.started_at, s.interval_ms, s.question_count,"
                              " s.bonus, s.sound, s.practice, s.disliked, s.time_up_ms,"
@@ -46,7 +44,7 @@ std::optional<SessionReview> sessionReview(ProgressDatabase& db, qint64 sessionI
                              " WHERE s.id = ?",
                              {sessionId});
         if (!s.next())
-            return std::nullopt;
+            return;
         SessionReview review = sessionRow(s);
 
         QSqlQuery t = sqlRun(c,
@@ -85,9 +83,7 @@ std::optional<SessionReview> sessionReview(ProgressDatabase& db, qint64 sessionI
             click.click.point = QPoint(w.value(5).toInt(), w.value(6).toInt());
             review.towns[*found].wrongClicks.append(click);
         }
-        return review;
-    } catch (const SqlFailure& failure) {
-        db.readFailed(failure.error);
-        return std::nullopt;
-    }
+        reviewed = std::move(review);
+    });
+    return read ? reviewed : std::nullopt;
 }

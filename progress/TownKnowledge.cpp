@@ -77,24 +77,18 @@ namespace {
 
 // Every town the player was asked, with its sessions since, or nothing for a new player.
 QList<TownKnowledge> askedTowns(ProgressDatabase& db, const QString& player) {
-    const QSqlDatabase c = db.connection();
-    if (!c.isValid())
-        return {};
-    try {
+    QList<TownKnowledge> towns;
+    const bool read = db.read([&](const QSqlDatabase& c) {
         const qint64 id = findPlayer(c, player);
         if (id == 0)
-            return {};
+            return;
         const std::vector<qint64> ids = sessionIds(c, id);
-        QList<TownKnowledge> towns;
         for (PlayerTown& row : playerTowns(c, id)) {
             row.knowledge.sessionsSinceAsked = sessionsAfter(ids, row.lastSession);
             towns.append(row.knowledge);
         }
-        return towns;
-    } catch (const SqlFailure& failure) {
-        db.readFailed(failure.error);
-        return {};
-    }
+    });
+    return read ? towns : QList<TownKnowledge>();
 }
 
 } // namespace
