@@ -110,6 +110,7 @@ private slots:
     void leitnerBoxOfTown_data();
     void leitnerBoxOfTown();
     void progressAndTeachersTable();
+    void failedReadTurnsRecordOff();
     void practiceDraw_data();
     void practiceDraw();
     void practiceDrawFromRecordFavoursMissedTowns();
@@ -474,6 +475,21 @@ void TestProgress::progressAndTeachersTable() {
     QCOMPARE(table[1].townsLearnt, 0);
     QCOMPARE(table[1].recentShare, 0.0);
     QCOMPARE(table[1].trend(), std::nullopt);
+}
+
+void TestProgress::failedReadTurnsRecordOff() {
+    ProgressDatabase db(path);
+    SessionRecorder(db, "Ann").sessionStarted({}, {"Roma"});
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
+        other.setDatabaseName(path);
+        QVERIFY(other.open());
+        sqlRun(other, "DROP TABLE session_towns");
+    }
+    QSqlDatabase::removeDatabase("other");
+    QVERIFY(playerSessions(db, "Ann").isEmpty());
+    QVERIFY(!db.isOpen());
+    QVERIFY(db.hasProblem());
 }
 
 void TestProgress::practiceDraw_data() {
