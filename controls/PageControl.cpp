@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PageControl.h"
 
+#include "ItemAccessible.h"
+
 #include <QAccessibleWidget>
 #include <QEvent>
 #include <QPointer>
@@ -15,21 +17,11 @@ namespace {
 // One tab as assistive technology sees it. Qt's own tabs call the current tab focused whether
 // or not the tab bar has the focus, so that a screen reader keeps a tab focused after the focus
 // has gone elsewhere; this one is focused only while the bar has the focus.
-class PageTabAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
+class PageTabAccessible final : public ItemAccessible, public QAccessibleActionInterface {
 public:
     PageTabAccessible(QTabBar* bar, int index) : bar(bar), index(index) {}
 
     bool isValid() const override { return bar && index < bar->count(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return bar ? bar->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(bar);
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override {
         if (!isValid())
             return {};
@@ -38,7 +30,6 @@ public:
                                                            : bar->accessibleTabName(index);
         return t == QAccessible::Description ? bar->tabToolTip(index) : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         if (!isValid())
             return {};
@@ -47,17 +38,11 @@ public:
     }
     QAccessible::Role role() const override { return QAccessible::PageTab; }
     QAccessible::State state() const override {
-        QAccessible::State s;
-        if (!isValid()) {
-            s.invalid = true;
-            return s;
+        QAccessible::State s = ItemAccessible::state();
+        if (isValid()) {
+            s.disabled = !bar->isTabEnabled(index);
+            s.invisible = s.invisible || !bar->isTabVisible(index);
         }
-        s.focusable = true;
-        s.selectable = true;
-        s.selected = index == bar->currentIndex();
-        s.focused = s.selected && bar->hasFocus();
-        s.disabled = !bar->isTabEnabled(index);
-        s.invisible = !bar->isVisible() || !bar->isTabVisible(index);
         return s;
     }
     void* interface_cast(QAccessible::InterfaceType t) override {
@@ -72,6 +57,9 @@ public:
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
+    QWidget* owner() const override { return bar; }
+    bool isSelected() const override { return index == bar->currentIndex(); }
+
     QPointer<QTabBar> bar;
     int index;
 };

@@ -3,18 +3,18 @@
 #include "MapAccessible.h"
 
 #include "CustomHImages.h"
+#include "ItemAccessible.h"
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPointer>
-#include <QWindow>
 
 namespace {
 
 // One place of the map that the keyboard can select: named by its hotspot, or by its position
 // alone while the map keeps names back; its rectangle lets a magnifier follow the selection.
-class PlaceAccessible final : public QAccessibleInterface {
+class PlaceAccessible final : public ItemAccessible {
 public:
     PlaceAccessible(TCustomHyperImages* map, int place)
         : map(map), place(place), generation(map->placesGeneration()) {}
@@ -22,20 +22,9 @@ public:
     bool isValid() const override {
         return map && map->placesGeneration() == generation && place < int(map->Places().size());
     }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return map ? map->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override {
-        return map ? QAccessible::queryAccessibleInterface(map) : nullptr;
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override {
         return isValid() && t == QAccessible::Name ? map->placeName(place) : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         if (!isValid())
             return {};
@@ -43,21 +32,11 @@ public:
         return QRect(map->mapToGlobal(r.topLeft()), r.size());
     }
     QAccessible::Role role() const override { return QAccessible::ListItem; }
-    QAccessible::State state() const override {
-        QAccessible::State s;
-        if (!isValid()) {
-            s.invalid = true;
-            return s;
-        }
-        s.focusable = true;
-        s.selectable = true;
-        s.selected = map->SelectedPlace() == place;
-        s.focused = s.selected && map->hasFocus();
-        s.invisible = !map->isVisible();
-        return s;
-    }
 
 private:
+    QWidget* owner() const override { return map; }
+    bool isSelected() const override { return map->SelectedPlace() == place; }
+
     QPointer<TCustomHyperImages> map;
     int place;
     int generation;
